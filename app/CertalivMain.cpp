@@ -1,0 +1,7 @@
+#include "app/CertalivMain.h"
+
+TCertalivMain::TCertalivMain(QWidget* parent)
+    : QMainWindow(parent) {
+    setObjectName(QStringLiteral("CertalivMain"));
+    setWindowTitle(QStringLiteral("Certaliv"));
+}

@@ -1,0 +1,12 @@
+#include "app/Pornire.h"
+
+#include "app/CertalivMain.h"
+
+TProgram::TProgram() = default;
+TProgram::~TProgram() = default;
+
+std::unique_ptr<TProgram> CreeazaProgramul() {
+    auto program = std::make_unique<TProgram>();
+    program->FereastraPrincipala = std::make_unique<TCertalivMain>();
+    return program;
+}

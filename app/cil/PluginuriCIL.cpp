@@ -1,0 +1,10 @@
+#include "app/cil/PluginuriCIL.h"
+
+#include "app/cil/ProfilCIL.h"
+#include "app/cil/TabeleCIL.h"
+#include "profile/Registru.h"
+
+void InregistreazaPluginuriCIL() {
+    InregistreazaProfil(ClasaProfilCIL());
+    InregistreazaTabele(ClasaTabeleCIL());
+}
