@@ -1,0 +1,1 @@
+certaliv_test(test_setari SOURCES test_setari.cpp LIBS settings)
