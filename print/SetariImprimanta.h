@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QString>
+
+// What the program knows about the user's printer and blanks, kept under the user's key.
+// Read when created, written back when destroyed (changed or not). The first one created while
+// no other exists is `SetariCurente` until it is destroyed.
+class TAllStuffReg {
+public:
+    TAllStuffReg();
+    ~TAllStuffReg();
+    TAllStuffReg(const TAllStuffReg&) = delete;
+    TAllStuffReg& operator=(const TAllStuffReg&) = delete;
+
+    static QString CaleCheie();
+
+    void Citeste();
+    void Scrie() const;
+
+    // "D" turned by 180 degrees, "N" normal, "*" not decided; page 0 front, 1 back.
+    QString Oglindesc(int pagina) const;
+    void SeteazaOglindesc(int pagina, const QString& valoare);
+
+    bool Configurat = false;
+    bool PartiOpuse = false;
+    bool OglindaOrizontala = false;
+    bool OglindaVerticala = false;
+    quint8 ModAlimentare = 0;
+    QString NumeImprimanta;
+    int IndexImprimanta = 0;
+    double StangaFata = 0.0;
+    double SusFata = 0.0;
+    double StangaVerso = 0.0;
+    double SusVerso = 0.0;
+    QString OglindescFata = QStringLiteral("*");
+    QString OglindescVerso = QStringLiteral("*");
+};
+
+TAllStuffReg* SetariCurente();
+
+// Numbers as the user's locale writes them (its decimal mark, no group marks); text that does
+// not convert fails with the conversion message.
+QString RealInText(double valoare);
+double TextInReal(const QString& text);
+int TextInIntreg(const QString& text);

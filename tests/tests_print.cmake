@@ -1,0 +1,1 @@
+certaliv_test(test_setari_imprimanta SOURCES test_setari_imprimanta.cpp LIBS print)
