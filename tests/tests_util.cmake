@@ -1,1 +1,2 @@
 certaliv_test(test_culori SOURCES ${CMAKE_CURRENT_SOURCE_DIR}/test_culori.cpp)
+certaliv_test(test_cuvinte SOURCES ${CMAKE_CURRENT_SOURCE_DIR}/test_cuvinte.cpp)
