@@ -21,7 +21,7 @@ const std::array<QString, 11> cuvinteNota = {QString(),
                                              QStringLiteral("NOUĂ"),
                                              QStringLiteral("ZECE")};
 
-// 11 to 19; the twelve is written without the breve, as on the forms in use.
+// 11 to 19; the twelve is written without the breve, unlike every other word here.
 const std::array<QString, 9> cuvinteNotaSprezece = {
     QStringLiteral("UNSPREZECE"),    QStringLiteral("DOUASPREZECE"),
     QStringLiteral("TREISPREZECE"),  QStringLiteral("PATRUSPREZECE"),
