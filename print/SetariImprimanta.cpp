@@ -51,6 +51,12 @@ TAllStuffReg* SetariCurente() {
     return Curente();
 }
 
+QString NumeImprimantaInregistrata() {
+    const auto all = TCheieRegistru(TAllStuffReg::CaleCheie()).CitesteText(ValoareAll);
+    const QStringList elemente = CitesteTextCuVirgule(all.value_or(QString()));
+    return elemente.size() > 10 ? elemente[10] : QString();
+}
+
 QString TAllStuffReg::CaleCheie() {
     return QStringLiteral("SOFTWARE\\Tirvana\\Florandi\\%1\\Certaliv").arg(2009);
 }

@@ -38,6 +38,10 @@ public:
 
 TAllStuffReg* SetariCurente();
 
+// The printer the wizard recorded, read without creating a settings object (which would write
+// back); empty when none is recorded or the record does not parse.
+QString NumeImprimantaInregistrata();
+
 // Numbers as the user's locale writes them (its decimal mark, no group marks); text that does
 // not convert fails with the conversion message.
 QString RealInText(double valoare);

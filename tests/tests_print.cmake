@@ -1,1 +1,2 @@
 certaliv_test(test_setari_imprimanta SOURCES test_setari_imprimanta.cpp LIBS print)
+certaliv_test(test_pregatire_imprimanta SOURCES test_pregatire_imprimanta.cpp LIBS print)
