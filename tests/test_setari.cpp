@@ -181,3 +181,85 @@ TEST_F(RegistruTemporar, InfoGlobalScrieToateCeleSapteValori) {
     EXPECT_EQ(info.SufixFete, QString());
 }
 } // namespace
+
+#include "settings/EditorConfigGlobal.h"
+
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabBar>
+#include <QTabWidget>
+
+namespace {
+QString Valoare(const char* nume) {
+    return TCheieRegistru(TInfoGlobal2005::CaleCheieGlobal())
+        .CitesteText(QString::fromLatin1(nume))
+        .value_or(QStringLiteral("<lipsa>"));
+}
+
+TEST_F(RegistruTemporar, FereastraScrieImpliciteleLaCreare) {
+    {
+        TEditorConfigGlobal fereastra;
+        EXPECT_EQ(fereastra.windowTitle(), QStringLiteral("Editor informatii globale"));
+        EXPECT_EQ(fereastra.SufixFete->currentText(), QStringLiteral("dra"));
+        EXPECT_EQ(fereastra.SufixBaieti->currentText(), QStringLiteral("domnul"));
+        EXPECT_TRUE(fereastra.LitereMari->isChecked());
+        EXPECT_EQ(fereastra.NotaDiploma->currentText(), QStringLiteral("NOTA/LITERE"));
+        EXPECT_EQ(fereastra.MedieCotor->currentText(), QStringLiteral("NOTA(PROCENT)"));
+        EXPECT_FALSE(fereastra.Pagini->tabBar()->isTabVisible(0));
+        EXPECT_EQ(fereastra.Pagini->currentIndex(), 1);
+    }
+    // Created and closed without "Ok": only the four formats were given values.
+    EXPECT_EQ(Valoare("NotaDiploma"), QStringLiteral("NOTA/LITERE"));
+    EXPECT_EQ(Valoare("MedieDiploma"), QStringLiteral("NOTA/LITERE"));
+    EXPECT_EQ(Valoare("NotaCotor"), QStringLiteral("NOTA(PROCENT)"));
+    EXPECT_EQ(Valoare("MedieCotor"), QStringLiteral("NOTA(PROCENT)"));
+    EXPECT_EQ(Valoare("SufixFete"), QString());
+    EXPECT_EQ(Valoare("SufixBaieti"), QString());
+    EXPECT_EQ(Valoare("ScriuCuLitereMari"), QString());
+
+    TEditorConfigGlobal fereastra;
+    for (QPushButton* buton : fereastra.findChildren<QPushButton*>())
+        if (buton->text() == u"Ok")
+            buton->click();
+    EXPECT_EQ(fereastra.result(), QDialog::Accepted);
+    EXPECT_EQ(Valoare("SufixFete"), QStringLiteral("dra"));
+    EXPECT_EQ(Valoare("SufixBaieti"), QStringLiteral("domnul"));
+    EXPECT_EQ(Valoare("ScriuCuLitereMari"), QStringLiteral("1"));
+}
+
+TEST_F(RegistruTemporar, FereastraArataCeEsteScris) {
+    {
+        TInfoGlobal2005 info;
+        info.NotaDiploma = QStringLiteral("NOTA");
+        info.MedieDiploma = QStringLiteral("NECUNOSCUT");
+        info.ScriuCuLitereMari = QStringLiteral("0");
+        info.SufixFete = QStringLiteral("doamna");
+    }
+    TEditorConfigGlobal fereastra;
+    EXPECT_EQ(fereastra.NotaDiploma->currentIndex(), 0);
+    EXPECT_EQ(fereastra.MedieDiploma->currentIndex(), -1);
+    EXPECT_TRUE(fereastra.LitereMici->isChecked());
+    EXPECT_EQ(fereastra.SufixFete->currentText(), QStringLiteral("doamna"));
+    fereastra.NotaCotor->setCurrentIndex(3);
+    fereastra.LitereMari->setChecked(true);
+    for (QPushButton* buton : fereastra.findChildren<QPushButton*>())
+        if (buton->text() == u"Ok")
+            buton->click();
+    EXPECT_EQ(Valoare("NotaDiploma"), QStringLiteral("NOTA"));
+    EXPECT_EQ(Valoare("MedieDiploma"), QStringLiteral("NECUNOSCUT"));
+    EXPECT_EQ(Valoare("NotaCotor"), QStringLiteral("NOTA/LITERE"));
+    EXPECT_EQ(Valoare("ScriuCuLitereMari"), QStringLiteral("1"));
+}
+
+TEST_F(RegistruTemporar, FereastraAnulataNuScrieSufixele) {
+    {
+        TEditorConfigGlobal fereastra;
+        fereastra.SufixFete->setCurrentText(QStringLiteral("domnisoara"));
+        for (QPushButton* buton : fereastra.findChildren<QPushButton*>())
+            if (buton->text() == u"Renunt")
+                buton->click();
+        EXPECT_EQ(fereastra.result(), QDialog::Rejected);
+    }
+    EXPECT_EQ(Valoare("SufixFete"), QString());
+}
+} // namespace
