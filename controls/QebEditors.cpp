@@ -434,6 +434,8 @@ bool TQebCustomTextEdit::event(QEvent* e) {
         case Qt::Key_Delete:
         case Qt::Key_Insert:
         case Qt::Key_Backspace:
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
             propriu = !alt;
             break;
         case Qt::Key_C:

@@ -1,5 +1,6 @@
 #include "AjutorControale.h"
 
+#include <QAction>
 #include <QClipboard>
 #include <QKeyEvent>
 #include <QSignalSpy>
@@ -198,6 +199,27 @@ TEST_F(QebTastatura, OnlyUnnamedKeysWithoutModifiersArePassedOn) {
                     {Qt::Key_A}});
     EXPECT_EQ(parinte->Taste, (QList<int>{Qt::Key_Escape, Qt::Key_F5}));
     EXPECT_EQ(control->Text(), QStringLiteral("a"));
+}
+
+TEST_F(QebTastatura, EditingKeysWinOverTheWindowsShortcuts) {
+    auto* control = Adauga<TQebTextEdit>(300);
+    int declansari = 0;
+    for (QKeySequence tasta : {QKeySequence(Qt::CTRL | Qt::Key_X), QKeySequence(Qt::Key_Delete),
+                               QKeySequence(Qt::Key_A), QKeySequence(Qt::Key_F2)}) {
+        auto* actiune = new QAction(&fereastra);
+        actiune->setShortcut(tasta);
+        fereastra.addAction(actiune);
+        QObject::connect(actiune, &QAction::triggered, [&] { ++declansari; });
+    }
+    control->SetText(QStringLiteral("abc"));
+    Arata();
+    control->setFocus();
+    control->SetSelection(1, 1);
+    Apasa(control, {{Qt::Key_X, ctrl}, {Qt::Key_Delete}, {Qt::Key_A}});
+    EXPECT_EQ(control->Text(), QStringLiteral("ac"));
+    EXPECT_EQ(declansari, 0);
+    QTest::keyClick(control, Qt::Key_F2);
+    EXPECT_EQ(declansari, 1);
 }
 
 TEST_F(QebTastatura, TypesRomanianLettersAndIgnoresControlCharacters) {
