@@ -10,14 +10,17 @@
 #include <gtest/gtest.h>
 
 void TiparestePdf(const QString& cale, int dpi,
-                  const std::function<void(QPainter&, const TMasuriDispozitiv&)>& deseneaza) {
+                  const std::function<void(QPainter&, const TMasuriDispozitiv&)>& deseneaza,
+                  const QMarginsF& marginiMm) {
     QPrinter imprimanta(QPrinter::HighResolution);
     imprimanta.setOutputFormat(QPrinter::PdfFormat);
     imprimanta.setOutputFileName(cale);
     imprimanta.setPageSize(QPageSize(QPageSize::A4));
     imprimanta.setPageOrientation(QPageLayout::Landscape);
-    imprimanta.setFullPage(true);
     imprimanta.setResolution(dpi);
+    imprimanta.setFullPage(marginiMm.isNull());
+    if (!marginiMm.isNull())
+        imprimanta.setPageMargins(marginiMm, QPageLayout::Millimeter);
     QPainter pictor(&imprimanta);
     deseneaza(pictor, MasuriImprimanta(imprimanta));
 }

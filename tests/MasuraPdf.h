@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QMarginsF>
 #include <QString>
 #include <functional>
 #include <vector>
@@ -19,9 +20,11 @@ struct TCuvantPdf {
     double InaltimeMm() const { return JosMm - SusMm; }
 };
 
-// Prints onto an A4 landscape PDF at `dpi`, the painter's origin at the sheet's corner.
+// Prints onto an A4 landscape PDF at `dpi`, the painter's origin at the sheet's corner or, with
+// margins, at the corner of the page's margins.
 void TiparestePdf(const QString& cale, int dpi,
-                  const std::function<void(QPainter&, const TMasuriDispozitiv&)>& deseneaza);
+                  const std::function<void(QPainter&, const TMasuriDispozitiv&)>& deseneaza,
+                  const QMarginsF& marginiMm = QMarginsF());
 
 // The words of the first page, read with `pdftotext -bbox`, independent of our code.
 std::vector<TCuvantPdf> CuvintePdf(const QString& cale);

@@ -4,6 +4,8 @@
 #include "layout/FormularTextArea.h"
 #include "layout/MasuriDispozitiv.h"
 
+#include <QCoreApplication>
+#include <QEnterEvent>
 #include <QImage>
 #include <QPainter>
 #include <QProcess>
@@ -221,6 +223,68 @@ TEST_F(Pagina, TiparireaAseazaTextulJosSiLaCentru) {
     ASSERT_EQ(cuvinte.size(), 1u);
     EXPECT_NEAR(cuvinte[0].CentruXMm(), c.CentruXMm() + 2.0, 0.05);
     EXPECT_NEAR(cuvinte[0].JosMm, c.JosMm + 1.0, 0.05);
+}
+
+// The sheet's corner is the origin of every position, whatever corner the painter starts at and
+// wherever the driver's printable area begins: each offset is accounted for exactly once.
+TEST_F(Pagina, OriginePictorSiDecalajFizic) {
+    zona->SeteazaText(QStringLiteral("POPESCU"));
+    const auto referinta = Tipareste();
+    ASSERT_EQ(referinta.size(), 1u);
+
+    const QString cale = dosar.filePath(QStringLiteral("margini.pdf"));
+    TiparestePdf(
+        cale, 1200,
+        [&](QPainter& pictor, const TMasuriDispozitiv& masuri) {
+            EXPECT_GT(masuri.OriginePictor.x(), 0);
+            pagina->Tipareste(pictor, masuri, false, DirectorModificari(), 0.0, 0.0);
+        },
+        QMarginsF(12.0, 9.0, 5.0, 5.0));
+    auto cuvinte = CuvintePdf(cale);
+    ASSERT_EQ(cuvinte.size(), 1u);
+    EXPECT_NEAR(cuvinte[0].StangaMm, referinta[0].StangaMm, 0.01);
+    EXPECT_NEAR(cuvinte[0].JosMm, referinta[0].JosMm, 0.01);
+
+    // A driver whose printable area starts 4 mm in, its painter at that corner.
+    TiparestePdf(cale, 1200, [&](QPainter& pictor, const TMasuriDispozitiv& masuri) {
+        TMasuriDispozitiv imprimanta = masuri;
+        imprimanta.DecalajFizicX = imprimanta.DecalajFizicY = 189;
+        imprimanta.OriginePictor = QPoint(189, 189);
+        imprimanta.LatimeTiparibila -= 2 * 189;
+        imprimanta.InaltimeTiparibila -= 2 * 189;
+        imprimanta.LatimeTiparibilaMm = imprimanta.LatimeTiparibila * 25.4 / 1200;
+        imprimanta.InaltimeTiparibilaMm = imprimanta.InaltimeTiparibila * 25.4 / 1200;
+        pictor.translate(189, 189);
+        pagina->Tipareste(pictor, imprimanta, false, DirectorModificari(), 0.0, 0.0);
+    });
+    cuvinte = CuvintePdf(cale);
+    ASSERT_EQ(cuvinte.size(), 1u);
+    EXPECT_NEAR(cuvinte[0].StangaMm, referinta[0].StangaMm, 0.01);
+    EXPECT_NEAR(cuvinte[0].JosMm, referinta[0].JosMm, 0.01);
+
+    // A customization's half-millimetre shifts apply on paper.
+    TAjustareTextArea ajustare;
+    ajustare.DeplasareOrizontala = 1;
+    ajustare.DeplasareVerticala = -1;
+    SursaAjustari() = [&](const TFormularTextArea&) {
+        return &ajustare;
+    };
+    cuvinte = Tipareste();
+    ASSERT_EQ(cuvinte.size(), 1u);
+    // Within a device unit or so: positions round to whole units.
+    EXPECT_NEAR(cuvinte[0].StangaMm, referinta[0].StangaMm + 0.5, 0.03);
+    EXPECT_NEAR(cuvinte[0].JosMm, referinta[0].JosMm - 0.5, 0.03);
+}
+
+TEST_F(Pagina, MouseulDeasupraEvidentiazaZona) {
+    zona->SeteazaText(QString());
+    QEnterEvent intrare(QPointF(2, 2), QPointF(2, 2), QPointF(2, 2));
+    QCoreApplication::sendEvent(zona, &intrare);
+    EXPECT_TRUE(zona->MouseDeasupra());
+    EXPECT_EQ(zona->grab().toImage().pixelColor(3, 3), zona->palette().highlight().color());
+    QEvent iesire(QEvent::Leave);
+    QCoreApplication::sendEvent(zona, &iesire);
+    EXPECT_FALSE(zona->MouseDeasupra());
 }
 
 TEST_F(Pagina, AlinierileLaStangaSiLaDreapta) {
