@@ -1,2 +1,3 @@
 certaliv_test(test_setari_imprimanta SOURCES test_setari_imprimanta.cpp LIBS print)
 certaliv_test(test_pregatire_imprimanta SOURCES test_pregatire_imprimanta.cpp LIBS print)
+certaliv_test(test_scrie_nota SOURCES test_scrie_nota.cpp LIBS print)
