@@ -50,8 +50,7 @@ std::optional<QString> TEditorCampValoare::ValoareStocata() const {
 void TEditorCampValoare::Incarca(const QString& codFormular, const QString& codPagina,
                                  const QString& codCamp, const QString& numeTabel, int idElev,
                                  int idAltaInregistrare) {
-    TEditorGeneric::Incarca(codFormular, codPagina, codCamp, numeTabel, idElev,
-                            idAltaInregistrare);
+    TEditorGeneric::Incarca(codFormular, codPagina, codCamp, numeTabel, idElev, idAltaInregistrare);
     if (const std::optional<QString> valoare = ValoareStocata())
         SeteazaTextControl(*valoare);
 }
@@ -79,8 +78,7 @@ TEditorCampText::TEditorCampText(QWidget* parinte)
 void TEditorCampText::Incarca(const QString& codFormular, const QString& codPagina,
                               const QString& codCamp, const QString& numeTabel, int idElev,
                               int idAltaInregistrare) {
-    TEditorGeneric::Incarca(codFormular, codPagina, codCamp, numeTabel, idElev,
-                            idAltaInregistrare);
+    TEditorGeneric::Incarca(codFormular, codPagina, codCamp, numeTabel, idElev, idAltaInregistrare);
     {
         TCitire citire(DM().Tr());
         TInterogare sugestii(QStringLiteral(
@@ -294,8 +292,8 @@ void TEditorCampLista::Salveaza(int idElev, int, const QString&) {
     };
     std::vector<TCod> coduri;
     {
-        TInterogare campuri(QStringLiteral(
-            "SELECT COD_FORMULAR, COD_PAGINA, COD_CAMP FROM PROFIL_DIPLOMA WHERE ASOCIAT_CU = :AS"));
+        TInterogare campuri(QStringLiteral("SELECT COD_FORMULAR, COD_PAGINA, COD_CAMP FROM "
+                                           "PROFIL_DIPLOMA WHERE ASOCIAT_CU = :AS"));
         campuri.Param(QStringLiteral("AS"), TabelLegat).Executa();
         while (campuri.Urmator())
             coduri.push_back({campuri.Valoare(0).toString(), campuri.Valoare(1).toString(),

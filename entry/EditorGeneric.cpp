@@ -30,6 +30,8 @@ TEditorGeneric::TEditorGeneric(QWidget* parinte)
 
 void TEditorGeneric::SeteazaControl(QWidget* control, int dreaptaPx) {
     asezare_->setContentsMargins(8, 0, dreaptaPx, 2);
+    // The frame's height is fixed; a control asking for more would be cut at the bottom.
+    control->setFixedHeight(Inaltime - Eticheta->height() - 2);
     asezare_->addWidget(control, 1);
     setFocusProxy(control);
 }

@@ -54,7 +54,9 @@ QString DoarLitere(const QString& text) {
 using TFabricaEditor = std::function<TEditorGeneric*(QWidget*)>;
 
 template <class T> TFabricaEditor Fabrica() {
-    return [](QWidget* parinte) { return new T(parinte); };
+    return [](QWidget* parinte) {
+        return new T(parinte);
+    };
 }
 
 TFabricaEditor FabricaPentruTip(const QString& tip) {
@@ -90,15 +92,13 @@ std::vector<TRandProfil> RanduriProfil(const QString& numeTabel) {
     std::vector<TRandProfil> randuri;
     while (profil.Urmator()) {
         const QVariant latime = profil.Valoare(QStringLiteral("LATIME_SUGERATA"));
-        randuri.push_back({profil.Text(QStringLiteral("COD_FORMULAR")),
-                           profil.Text(QStringLiteral("COD_PAGINA")),
-                           profil.Text(QStringLiteral("COD_CAMP")),
-                           profil.Text(QStringLiteral("SIMILAR_CU")),
-                           profil.Text(QStringLiteral("ONOREZ_SIMILAR")),
-                           profil.Text(QStringLiteral("ETICHETA_EDITOR")),
-                           profil.Text(QStringLiteral("TIP_DE_DATE")),
-                           latime.isNull() ? 0 : latime.toInt(),
-                           profil.Text(QStringLiteral("COD_LINIE"))});
+        randuri.push_back(
+            {profil.Text(QStringLiteral("COD_FORMULAR")), profil.Text(QStringLiteral("COD_PAGINA")),
+             profil.Text(QStringLiteral("COD_CAMP")), profil.Text(QStringLiteral("SIMILAR_CU")),
+             profil.Text(QStringLiteral("ONOREZ_SIMILAR")),
+             profil.Text(QStringLiteral("ETICHETA_EDITOR")),
+             profil.Text(QStringLiteral("TIP_DE_DATE")), latime.isNull() ? 0 : latime.toInt(),
+             profil.Text(QStringLiteral("COD_LINIE"))});
     }
     return randuri;
 }
@@ -175,8 +175,9 @@ TFrmGrup::TFrmGrup(QWidget* parinte)
     exterior->addWidget(RzPanel1);
 
     auto* interior = new QVBoxLayout(RzPanel1);
-    // With the title's spacing these make up the 16 pixels the height adds to the contents.
-    interior->setContentsMargins(8, 6, 8, 6);
+    // Inside the border; with it and the title's spacing they make up the 16 pixels the height
+    // adds to the contents.
+    interior->setContentsMargins(6, 2, 6, 2);
     interior->setSpacing(4);
     EtichetaGrup = new QLabel(RzPanel1);
     QFont font(QStringLiteral("Liberation Sans"));
@@ -232,10 +233,34 @@ void TLinieGrupare::resizeEvent(QResizeEvent* e) {
 
 // ---- TEditorGenericComplex
 
+namespace {
+// Tab captions broken into lines need tabs as high as their lines.
+class TBaraTaburi : public QTabBar {
+public:
+    using QTabBar::QTabBar;
+
+protected:
+    QSize tabSizeHint(int index) const override {
+        QSize marime = QTabBar::tabSizeHint(index);
+        const int linii = int(tabText(index).count(u'\n')) + 1;
+        marime.rheight() += (linii - 1) * fontMetrics().lineSpacing();
+        return marime;
+    }
+};
+
+class TTaburi : public QTabWidget {
+public:
+    explicit TTaburi(QWidget* parinte)
+        : QTabWidget(parinte) {
+        setTabBar(new TBaraTaburi(this));
+    }
+};
+} // namespace
+
 TEditorGenericComplex::TEditorGenericComplex(QWidget* parinte)
     : QWidget(parinte) {
     auto* asezare = StivaVerticala(this);
-    PC = new QTabWidget(this);
+    PC = new TTaburi(this);
     PC->setDocumentMode(false);
     PC->setStyleSheet(QStringLiteral("QTabWidget::pane { background: rgb(247, 245, 245); }"));
     asezare->addWidget(PC);
@@ -347,8 +372,7 @@ void TEditorGenericComplex::Construieste(int idElev, int idAltaInregistrare,
 
     for (TFrmGrup* grup : grupuri_) {
         int inaltime = 0;
-        for (QWidget* copil :
-             grup->PanelSuport->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        for (QWidget* copil : grup->PanelSuport->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
             inaltime += copil->height();
         grup->setFixedHeight(inaltime + grup->EtichetaGrup->height() + 16);
     }
