@@ -33,6 +33,9 @@ TAdaugaElev::TAdaugaElev(QWidget* parinte)
     BtnOk->setGeometry(4, 8, 73, 25);
     BtnRenunt = new QPushButton(QStringLiteral("Renunt"), PanelButoane);
     BtnRenunt->setGeometry(4, 40, 73, 25);
+    // Enter belongs to the field being typed in; only a click saves.
+    BtnOk->setAutoDefault(false);
+    BtnRenunt->setAutoDefault(false);
     const QString sfat =
         QStringLiteral("Aceasta optiune va ajuta sa scrieti foarte rapid textul atunci cand "
                        "textul se repeta (ex: cand trebuie ales intre Istorie, Matematica si "

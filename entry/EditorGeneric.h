@@ -87,15 +87,18 @@ private:
     QString tabelAsociat_;
 };
 
-// The editors of a window in build order; the widgets that own them free them.
-class TListaEditorGeneric {
+// Widgets of a window in the order they were made; the widgets that own them free them.
+template <class T> class TListaNeposedata {
 public:
-    void Add(TEditorGeneric* editor) { editoare_.push_back(editor); }
-    int Count() const { return int(editoare_.size()); }
-    TEditorGeneric* Item(int index) const { return editoare_.at(size_t(index)); }
-    auto begin() const { return editoare_.begin(); }
-    auto end() const { return editoare_.end(); }
+    void Add(T* item) { items_.push_back(item); }
+    int Count() const { return int(items_.size()); }
+    T* Item(int index) const { return items_.at(size_t(index)); }
+    auto begin() const { return items_.begin(); }
+    auto end() const { return items_.end(); }
 
 private:
-    std::vector<TEditorGeneric*> editoare_;
+    std::vector<T*> items_;
 };
+
+// The editors of a window in build order.
+using TListaEditorGeneric = TListaNeposedata<TEditorGeneric>;

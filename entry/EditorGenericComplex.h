@@ -5,7 +5,6 @@
 #include <QFrame>
 #include <QMap>
 #include <QWidget>
-#include <vector>
 
 class QLabel;
 class QTabWidget;
@@ -22,18 +21,8 @@ public:
     QString NumeGrup;     // compared exactly, case included
 };
 
-// The group frames of a build, over all tabs; the widgets that own them free them.
-class TListaFrmGrup {
-public:
-    void Add(TFrmGrup* grup) { grupuri_.push_back(grup); }
-    int Count() const { return int(grupuri_.size()); }
-    TFrmGrup* Item(int index) const { return grupuri_.at(size_t(index)); }
-    auto begin() const { return grupuri_.begin(); }
-    auto end() const { return grupuri_.end(); }
-
-private:
-    std::vector<TFrmGrup*> grupuri_;
-};
+// The group frames of a build, over all tabs.
+using TListaFrmGrup = TListaNeposedata<TFrmGrup>;
 
 // Editors side by side, left to right in the order they were added, sharing the line's width
 // by their LatimeSugerata.
