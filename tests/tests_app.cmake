@@ -1,0 +1,8 @@
+add_library(test_date_certificat STATIC DateCertificat.h DateCertificat.cpp)
+target_link_libraries(test_date_certificat PUBLIC store)
+target_include_directories(test_date_certificat PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
+
+certaliv_test(test_lista_elevi SOURCES test_lista_elevi.cpp
+    LIBS app app_cil test_program_temporar test_date_certificat)
+certaliv_test(test_certificat SOURCES test_certificat.cpp
+    LIBS app app_cil test_program_temporar test_date_certificat test_masura_pdf)
