@@ -2,6 +2,7 @@
 #include "app/CertalivMain.h"
 #include "app/Pornire.h"
 #include "app/cil/PluginuriCIL.h"
+#include "store/DM.h"
 #include "util/Eroare.h"
 
 #include <cstdio>
@@ -20,6 +21,8 @@ int main(int argc, char** argv) {
     std::unique_ptr<TProgram> program;
     try {
         program = CreeazaProgramul();
+    } catch (const TIesireProgram& iesire) {
+        return iesire.Cod();
     } catch (const std::exception& e) {
         AfiseazaEroare(e);
         return 1;

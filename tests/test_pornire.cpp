@@ -2,13 +2,40 @@
 #include "app/Aplicatie.h"
 #include "app/CertalivMain.h"
 #include "app/Pornire.h"
+#include "app/cil/PluginuriCIL.h"
+#include "store/DM.h"
+#include "util/DosarProgram.h"
 
+#include <QFile>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
+// A program folder holding what the program ships beside itself, in which the data module makes
+// its database.
+class DosarProgramTemporar {
+public:
+    DosarProgramTemporar() {
+        for (const char* fisier : {"BLANK.FDB", "CIL2009.binprof"})
+            EXPECT_TRUE(QFile::copy(QStringLiteral(CERTALIV_DIR_PROGRAM "/") + fisier,
+                                    dosar_.filePath(QString::fromLatin1(fisier))));
+        SeteazaDosarProgram(dosar_.path());
+    }
+    ~DosarProgramTemporar() { SeteazaDosarProgram(QString()); }
+
+private:
+    QTemporaryDir dosar_;
+};
+
 TEST(Pornire, FereastraPrincipala) {
+    DosarProgramTemporar dosar;
+    InregistreazaPluginuriCIL();
     auto program = CreeazaProgramul();
+    // The data module comes first and outlives the windows.
+    ASSERT_TRUE(program->DM);
+    EXPECT_TRUE(ExistaDM());
+    EXPECT_TRUE(QFile::exists(DosarProgram() + QStringLiteral("/DB/CIL2009.FDB")));
     ASSERT_TRUE(program->FereastraPrincipala);
     EXPECT_EQ(program->FereastraPrincipala->windowTitle(), QStringLiteral("Certaliv"));
     program->FereastraPrincipala->show();
