@@ -104,12 +104,30 @@ std::vector<int> EleviDupaCnp(const QStringList& coduri) {
     }
     return chei;
 }
+// The program's database; the running program holds it exclusively while it is open.
+std::unique_ptr<TDM> DeschideBaza() {
+    try {
+        return std::make_unique<TDM>();
+    } catch (const Eroare& e) {
+        if (e.Mesaj().contains(QStringLiteral("already opened")) ||
+            e.Mesaj().contains(QStringLiteral("\"lock\"")))
+            throw Eroare(QStringLiteral("baza de date este deschisa de programul Certaliv; "
+                                        "inchideti programul si incercati din nou (%1)")
+                             .arg(e.Mesaj()));
+        throw;
+    }
+}
 } // namespace
 
 int main(int argc, char** argv) {
     // A command-line tool: no display is needed to lay out and print the page.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    // stderr carries the tool's own one-line messages only, not the toolkit's notes.
+    qInstallMessageHandler([](QtMsgType tip, const QMessageLogContext&, const QString& text) {
+        if (tip == QtCriticalMsg || tip == QtFatalMsg)
+            Scrie(text);
+    });
     QApplication aplicatie(argc, argv);
     QApplication::setApplicationName(QStringLiteral("certaliv-pdf"));
     // No one is there to answer a message box: say it on stderr and answer no.
@@ -121,7 +139,7 @@ int main(int argc, char** argv) {
     try {
         const TOptiuni optiuni = CitesteOptiuni(aplicatie);
         InregistreazaPluginuriCIL();
-        TDM dm;
+        const std::unique_ptr<TDM> dm = DeschideBaza();
         const std::vector<int> elevi =
             optiuni.Cnp.isEmpty() ? TotiElevii() : EleviDupaCnp(optiuni.Cnp);
         if (elevi.empty())

@@ -6,3 +6,6 @@ certaliv_test(test_lista_elevi SOURCES test_lista_elevi.cpp
     LIBS app app_cil test_program_temporar test_date_certificat)
 certaliv_test(test_certificat SOURCES test_certificat.cpp
     LIBS app app_cil test_program_temporar test_date_certificat test_masura_pdf)
+certaliv_test(test_certaliv_pdf SOURCES test_certaliv_pdf.cpp
+    LIBS app app_cil test_date_certificat)
+add_dependencies(test_certaliv_pdf certaliv-pdf)
