@@ -1,0 +1,4 @@
+add_executable(bench_certaliv_pdf ${CMAKE_CURRENT_LIST_DIR}/bench_certaliv_pdf.cpp)
+target_link_libraries(bench_certaliv_pdf PRIVATE app_cil test_date_certificat)
+target_compile_definitions(bench_certaliv_pdf PRIVATE CERTALIV_DIR_PROGRAM="${CERTALIV_DIR_PROGRAM}")
+add_dependencies(bench_certaliv_pdf certaliv-pdf)
