@@ -3,6 +3,8 @@
 #include "app/CertalivMain.h"
 #include "app/Pornire.h"
 #include "app/cil/PluginuriCIL.h"
+#include "settings/InfoGlobal.h"
+#include "settings/RegistruUtilizator.h"
 #include "store/DM.h"
 #include "util/DosarProgram.h"
 
@@ -21,8 +23,12 @@ public:
             EXPECT_TRUE(QFile::copy(QStringLiteral(CERTALIV_DIR_PROGRAM "/") + fisier,
                                     dosar_.filePath(QString::fromLatin1(fisier))));
         SeteazaDosarProgram(dosar_.path());
+        SeteazaFisierRegistru(dosar_.filePath(QStringLiteral("registru.reg")));
     }
-    ~DosarProgramTemporar() { SeteazaDosarProgram(QString()); }
+    ~DosarProgramTemporar() {
+        SeteazaDosarProgram(QString());
+        SeteazaFisierRegistru(QString());
+    }
 
 private:
     QTemporaryDir dosar_;
@@ -38,6 +44,12 @@ TEST(Pornire, FereastraPrincipala) {
     EXPECT_TRUE(QFile::exists(DosarProgram() + QStringLiteral("/DB/CIL2009.FDB")));
     ASSERT_TRUE(program->FereastraPrincipala);
     EXPECT_EQ(program->FereastraPrincipala->windowTitle(), QStringLiteral("Certaliv"));
+    // The default grade formats reach the user's settings at every start.
+    EXPECT_EQ(TCheieRegistru(TInfoGlobal2005::CaleCheieGlobal())
+                  .CitesteText(QStringLiteral("NotaDiploma")),
+              QStringLiteral("NOTA/LITERE"));
+    EXPECT_TRUE(program->FereastraPrincipala->Configurarenota1->isEnabled());
+    EXPECT_TRUE(program->FereastraPrincipala->Configurareimprimanta2->isEnabled());
     program->FereastraPrincipala->show();
     EXPECT_TRUE(program->FereastraPrincipala->close());
 }
