@@ -13,6 +13,8 @@
 #include "util/Note.h"
 
 #include <QDialog>
+#include <QHBoxLayout>
+#include <QLabel>
 #include <QStyle>
 
 namespace {
@@ -137,10 +139,25 @@ void CompleteazaDocument(QWidget* fereastra, int idElev) {
 
 TButonFormular::TButonFormular(THandlerFormularDePrintat* handler, TListaElevi* lista,
                                QWidget* parent)
-    : QPushButton(handler->Denumire, parent)
+    : QPushButton(parent)
     , HandlerDocument(handler)
     , Arbore(lista) {
-    setIcon(style()->standardIcon(QStyle::SP_FileDialogDetailedView));
+    // A document's name is longer than the button is wide: it wraps beside the picture.
+    setToolTip(handler->Denumire);
+    auto* asezare = new QHBoxLayout(this);
+    asezare->setContentsMargins(4, 2, 4, 2);
+    asezare->setSpacing(4);
+    auto* imagine = new QLabel;
+    imagine->setPixmap(style()->standardIcon(QStyle::SP_FileDialogDetailedView).pixmap(16, 16));
+    auto* text = new QLabel(handler->Denumire);
+    text->setWordWrap(true);
+    QFont font = text->font();
+    font.setPixelSize(9);
+    text->setFont(font);
+    for (QLabel* eticheta : {imagine, text})
+        eticheta->setAttribute(Qt::WA_TransparentForMouseEvents);
+    asezare->addWidget(imagine);
+    asezare->addWidget(text, 1);
     connect(this, &QPushButton::clicked, this, &TButonFormular::Click);
 }
 

@@ -34,7 +34,7 @@ TEST_F(ListaElevi, FaraEleviFiecareActiuneCereSelectie) {
     // One document registered: 4 + 128 + 4 + 4.
     ASSERT_EQ(lista.ButoaneDocumente.size(), 1u);
     EXPECT_EQ(lista.Panel2->width(), 140);
-    EXPECT_EQ(lista.ButoaneDocumente[0]->text(),
+    EXPECT_EQ(lista.ButoaneDocumente[0]->toolTip(),
               QStringLiteral("Certificat de absolvire a ciclului inferior al liceului"));
     MesajeInregistrate mesaje;
     lista.RzBitBtn2->click();
