@@ -2,6 +2,7 @@
 
 #include "app/ButonFormular.h"
 #include "app/HandlerFormular.h"
+#include "entry/AdaugaElev.h"
 #include "profile/ProfilDiploma.h"
 #include "profile/Registru.h"
 #include "store/DM.h"
@@ -154,14 +155,22 @@ const TLinieElev* TListaElevi::ElevSelectat() const {
 }
 
 void TListaElevi::RzBitBtn1Click() {
-    // The student editor opens here.
+    TAdaugaElev fereastra(this);
+    fereastra.ElevNou();
+    if (fereastra.exec() == QDialog::Accepted)
+        IncarcaElevi();
 }
 
 void TListaElevi::RzBitBtn2Click() {
-    if (!ElevSelectat()) {
+    const TLinieElev* elev = ElevSelectat();
+    if (!elev) {
         ArataMesaj(this, QMessageBox::Information, MesajSelectatiElev());
         return;
     }
+    TAdaugaElev fereastra(this);
+    fereastra.EditeazaElev(elev->IdElev);
+    if (fereastra.exec() == QDialog::Accepted)
+        IncarcaElevi();
 }
 
 void TListaElevi::RzBitBtn3Click() {

@@ -1,19 +1,24 @@
 #include "Ajutor.h"
 #include "ProgramTemporar.h"
+#include "app/ListaElevi.h"
 #include "controls/QebEditors.h"
 #include "entry/AdaugaElev.h"
 #include "entry/EditoareCamp.h"
 #include "entry/EditorGenericComplex.h"
 #include "store/DM.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QScrollArea>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
+#include <QTreeView>
+#include <functional>
 
 namespace {
 const QString Elevi = QStringLiteral("ELEVI");
@@ -413,5 +418,63 @@ TEST_F(EditorComplexInBaza, GhicesteSiCursorulDupaAfisare) {
     EXPECT_EQ(nume->Combo->completer(), nullptr);
     fereastra.Ghiceste->click();
     EXPECT_NE(nume->Combo->completer(), nullptr);
+}
+
+// Answers the student window that the list opens modally, once its loop runs.
+void LaFereastraModala(std::function<void(TAdaugaElev&)> raspuns) {
+    QTimer::singleShot(0, [raspuns] {
+        auto* fereastra = qobject_cast<TAdaugaElev*>(QApplication::activeModalWidget());
+        ASSERT_NE(fereastra, nullptr);
+        raspuns(*fereastra);
+        if (fereastra->isVisible())
+            fereastra->reject();
+    });
+}
+
+TEST_F(EditorComplexInBaza, ListaElevilorAdaugaSiModificaPrinEditor) {
+    TListaElevi lista;
+    lista.IncarcaElevi();
+    ASSERT_TRUE(lista.Elevi().empty());
+    {
+        MesajeInregistrate mesaje;
+        lista.RzBitBtn2->click();
+        EXPECT_EQ(mesaje.Texte, QStringList{QStringLiteral("Va rog selectati un elev!")});
+    }
+
+    LaFereastraModala([](TAdaugaElev& fereastra) {
+        EXPECT_EQ(fereastra.IdElev, -1);
+        Editorul<TEditorCampText>(*fereastra.Editor, QStringLiteral("Numele elevului (linia 1)"))
+            ->Combo->setEditText(QStringLiteral("Popescu"));
+        Editorul<TEditorCampCNP>(*fereastra.Editor, QStringLiteral("Codul numeric personal"))
+            ->Edit->setText(QStringLiteral("1800101221144"));
+        fereastra.BtnOk->click();
+    });
+    lista.RzBitBtn1->click();
+    ASSERT_EQ(lista.Elevi().size(), 1u);
+    EXPECT_TRUE(lista.Elevi()[0].TextAfisat.contains(QStringLiteral("Popescu")))
+        << lista.Elevi()[0].TextAfisat;
+
+    // "Renunt" changes nothing; the list is not reloaded.
+    const int id = lista.Elevi()[0].IdElev;
+    lista.VT->setCurrentIndex(lista.VT->model()->index(0, 0));
+    LaFereastraModala([id](TAdaugaElev& fereastra) {
+        EXPECT_EQ(fereastra.IdElev, id);
+        Editorul<TEditorCampText>(*fereastra.Editor, QStringLiteral("Numele elevului (linia 1)"))
+            ->Combo->setEditText(QStringLiteral("Ionescu"));
+        fereastra.BtnRenunt->click();
+    });
+    lista.RzBitBtn2->click();
+    EXPECT_TRUE(lista.Elevi()[0].TextAfisat.contains(QStringLiteral("Popescu")));
+
+    LaFereastraModala([](TAdaugaElev& fereastra) {
+        Editorul<TEditorCampText>(*fereastra.Editor, QStringLiteral("Numele elevului (linia 1)"))
+            ->Combo->setEditText(QStringLiteral("Ionescu"));
+        fereastra.BtnOk->click();
+    });
+    lista.RzBitBtn2->click();
+    ASSERT_EQ(lista.Elevi().size(), 1u);
+    EXPECT_EQ(lista.Elevi()[0].IdElev, id);
+    EXPECT_TRUE(lista.Elevi()[0].TextAfisat.contains(QStringLiteral("Ionescu")))
+        << lista.Elevi()[0].TextAfisat;
 }
 } // namespace
