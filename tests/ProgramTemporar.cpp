@@ -3,7 +3,6 @@
 #include "app/cil/PluginuriCIL.h"
 #include "profile/Registru.h"
 #include "store/DM.h"
-#include "store/Interogare.h"
 #include "util/DosarProgram.h"
 #include "util/Eroare.h"
 
@@ -27,32 +26,4 @@ TProgramTemporar::TProgramTemporar() {
 TProgramTemporar::~TProgramTemporar() {
     dm_.reset();
     SeteazaDosarProgram(QString());
-}
-
-void TProgramTemporar::Executa(const QStringList& sql) {
-    TScriere scriere(dm_->Tr());
-    for (const QString& comanda : sql)
-        TInterogare(comanda).Executa();
-    scriere.Confirma();
-}
-
-std::vector<QVariantList> TProgramTemporar::Randuri(const QString& sql, int coloane) {
-    TCitire citire(dm_->Tr());
-    TInterogare interogare(sql);
-    interogare.Executa();
-    std::vector<QVariantList> randuri;
-    while (interogare.Urmator()) {
-        QVariantList rand;
-        for (int i = 0; i < coloane; ++i)
-            rand << interogare.Valoare(i);
-        randuri.push_back(rand);
-    }
-    return randuri;
-}
-
-QVariant TProgramTemporar::Valoare(const QString& sql) {
-    const std::vector<QVariantList> randuri = Randuri(sql);
-    if (randuri.empty() || randuri.front().isEmpty())
-        return {};
-    return randuri.front().front();
 }

@@ -1,16 +1,17 @@
 #pragma once
 
+#include "AjutorStore.h"
+
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
-#include <QVariant>
 #include <memory>
-#include <vector>
 
 class TDM;
 
 // A program folder in a temporary directory holding the shipped BLANK.FDB and CIL2009.binprof,
 // with the certificate's classes registered and the data module created on its own database
-// there. One at a time: the data module is process-wide.
+// there. One at a time: the data module is process-wide. Queries: the helpers of AjutorStore.h.
 class TProgramTemporar {
 public:
     TProgramTemporar();
@@ -20,16 +21,16 @@ public:
 
     QString Dosar() const { return dosar_.path(); }
     TDM& Dm() { return *dm_; }
-
-    // Runs the statements in one committed transaction.
-    void Executa(const QStringList& sql);
-    // The first `coloane` columns of every row of a query, read in a transaction that is rolled
-    // back.
-    std::vector<QVariantList> Randuri(const QString& sql, int coloane = 1);
-    // The first column of the first row of a query; an invalid QVariant when there is no row.
-    QVariant Valoare(const QString& sql);
+    // The first column of the first row of a query.
+    QVariant Valoare(const QString& sql) const { return Scalar(sql); }
 
 private:
     QTemporaryDir dosar_;
     std::unique_ptr<TDM> dm_;
 };
+
+// Each statement committed in order.
+inline void ExecutaToate(const QStringList& sql) {
+    for (const QString& comanda : sql)
+        ExecutaSiConfirma(comanda);
+}

@@ -107,8 +107,8 @@ TEST(EditoareCamp, TextulAfisatAlInregistrarii) {
 class EditoareInBaza : public ::testing::Test {
 protected:
     void SetUp() override {
-        program.Executa({QStringLiteral("insert into ELEVI (ID_ELEVI) values (1)"),
-                         QStringLiteral("insert into SCOALA (ID_SCOALA) values (1)")});
+        ExecutaToate({QStringLiteral("insert into ELEVI (ID_ELEVI) values (1)"),
+                      QStringLiteral("insert into SCOALA (ID_SCOALA) values (1)")});
     }
 
     void ScrieScoala(int id, const QString& camp, const QString& text) {
@@ -124,12 +124,11 @@ protected:
     }
 
     // VALOARE_TEXT, VALOARE_NUM, ID_ELEVI, ID_SCOALA, IDF_SCOALA of a field's rows.
-    std::vector<QVariantList> Randuri(const QString& camp) {
-        return program.Randuri(
+    std::vector<std::vector<QVariant>> RanduriCamp(const QString& camp) {
+        return Randuri(
             QStringLiteral("select VALOARE_TEXT, VALOARE_NUM, ID_ELEVI, ID_SCOALA, IDF_SCOALA "
                            "from \"DATE\" where COD_CAMP = '%1'")
-                .arg(camp),
-            5);
+                .arg(camp));
     }
 
     TProgramTemporar program;
@@ -146,7 +145,7 @@ TEST_F(EditoareInBaza, TextulSeInsereazaApoiSeActualizeazaPentruElevDoar) {
         EXPECT_EQ(editor.TextControl(), QStringLiteral("  Ştiinţele "));
         Salveaza(editor, 1);
     }
-    std::vector<QVariantList> randuri = Randuri(QStringLiteral("C_NUME_L1"));
+    std::vector<std::vector<QVariant>> randuri = RanduriCamp(QStringLiteral("C_NUME_L1"));
     ASSERT_EQ(randuri.size(), 1u);
     EXPECT_EQ(randuri[0][0].toString(), QStringLiteral("Ştiinţele"));
     EXPECT_EQ(randuri[0][1].toInt(), 0);
@@ -154,7 +153,7 @@ TEST_F(EditoareInBaza, TextulSeInsereazaApoiSeActualizeazaPentruElevDoar) {
     EXPECT_TRUE(randuri[0][3].isNull());
 
     // A row that also names the school still belongs to the student alone after the update.
-    program.Executa({QStringLiteral(
+    ExecutaToate({QStringLiteral(
         "update \"DATE\" set ID_SCOALA = 1 where COD_CAMP = 'C_NUME_L1' and ID_ELEVI = 1")});
     {
         TEditorCampText editor;
@@ -164,7 +163,7 @@ TEST_F(EditoareInBaza, TextulSeInsereazaApoiSeActualizeazaPentruElevDoar) {
         ASSERT_TRUE(editor.PotSalva());
         Salveaza(editor, 1);
     }
-    randuri = Randuri(QStringLiteral("C_NUME_L1"));
+    randuri = RanduriCamp(QStringLiteral("C_NUME_L1"));
     ASSERT_EQ(randuri.size(), 1u);
     EXPECT_EQ(randuri[0][0].toString(), QStringLiteral("ab"));
     EXPECT_EQ(randuri[0][2].toInt(), 1);
@@ -172,8 +171,8 @@ TEST_F(EditoareInBaza, TextulSeInsereazaApoiSeActualizeazaPentruElevDoar) {
 }
 
 TEST_F(EditoareInBaza, TextulArePropuneriDinValorileCampului) {
-    program.Executa({QStringLiteral("insert into ELEVI (ID_ELEVI) values (2)"),
-                     QStringLiteral("insert into ELEVI (ID_ELEVI) values (3)")});
+    ExecutaToate({QStringLiteral("insert into ELEVI (ID_ELEVI) values (2)"),
+                  QStringLiteral("insert into ELEVI (ID_ELEVI) values (3)")});
     for (const auto& [id, text] : {std::pair{1, "Istorie"}, {2, "Istorie"}, {3, "Geografie"}}) {
         TEditorCampText editor;
         editor.Incarca(F, P, QStringLiteral("C_NUME_L2"), Elevi, id, -1);
@@ -220,10 +219,9 @@ TEST_F(EditoareInBaza, ValoareaSalvataEsteTaiataSiFaraSpatii) {
             editor.SeteazaTextControl(caz.intrare);
             Salveaza(editor, 1);
         }
-        EXPECT_EQ(program
-                      .Valoare(QStringLiteral("select VALOARE_TEXT from \"DATE\" where "
-                                              "COD_CAMP = '%1' and ID_ELEVI = 1")
-                                   .arg(camp))
+        EXPECT_EQ(Scalar(QStringLiteral("select VALOARE_TEXT from \"DATE\" where "
+                                        "COD_CAMP = '%1' and ID_ELEVI = 1")
+                             .arg(camp))
                       .toString(),
                   caz.salvat)
             << caz.camp;
@@ -238,7 +236,7 @@ TEST_F(EditoareInBaza, NotaStocataSeAfiseazaCuDouaZecimaleSauGol) {
                   {"abc", ""},     {"", ""},          {nullptr, ""}};
     int id = 10;
     for (const auto& caz : cazuri) {
-        program.Executa({QStringLiteral("insert into ELEVI (ID_ELEVI) values (%1)").arg(id)});
+        ExecutaToate({QStringLiteral("insert into ELEVI (ID_ELEVI) values (%1)").arg(id)});
         if (caz.stocat) {
             TScriere scriere(DM().Tr());
             DM().ScrieValoare(F, P, Media, Elevi, id, -1, QString::fromUtf8(caz.stocat), 64);
@@ -255,8 +253,8 @@ TEST_F(EditoareInBaza, NotaStocataSeAfiseazaCuDouaZecimaleSauGol) {
     editor.Incarca(F, P, Media, Elevi, 10, -1);
     ASSERT_TRUE(editor.PotSalva());
     Salveaza(editor, 10);
-    EXPECT_EQ(program.Valoare(QStringLiteral("select VALOARE_TEXT from \"DATE\" where COD_CAMP "
-                                             "= 'MEDIA' and ID_ELEVI = 10")),
+    EXPECT_EQ(Scalar(QStringLiteral("select VALOARE_TEXT from \"DATE\" where COD_CAMP "
+                                    "= 'MEDIA' and ID_ELEVI = 10")),
               QVariant(QStringLiteral("9,50")));
 }
 
@@ -280,17 +278,15 @@ TEST_F(EditoareInBaza, ListaPreselecteazaSinguraScoalaPentruUnElevNou) {
 }
 
 TEST_F(EditoareInBaza, LegaturaNulaApoiAleasaPeAceleasiRanduri) {
-    program.Executa({QStringLiteral("insert into SCOALA (ID_SCOALA) values (2)")});
+    ExecutaToate({QStringLiteral("insert into SCOALA (ID_SCOALA) values (2)")});
     ScrieScoala(2, QStringLiteral("C_UNITATEA_L1"), QStringLiteral("Colegiul National"));
-    const int campuriScoala = program
-                                  .Valoare(QStringLiteral("select count(*) from PROFIL_DIPLOMA "
-                                                          "where ASOCIAT_CU = 'SCOALA'"))
+    const int campuriScoala = Scalar(QStringLiteral("select count(*) from PROFIL_DIPLOMA "
+                                                    "where ASOCIAT_CU = 'SCOALA'"))
                                   .toInt();
     ASSERT_GT(campuriScoala, 0);
     auto randuriLegatura = [&] {
-        return program.Randuri(QStringLiteral("select IDF_SCOALA, VALOARE_NUM from \"DATE\" "
-                                              "where ID_ELEVI = 1"),
-                               2);
+        return Randuri(QStringLiteral("select IDF_SCOALA, VALOARE_NUM from \"DATE\" "
+                                      "where ID_ELEVI = 1"));
     };
 
     {
@@ -302,9 +298,9 @@ TEST_F(EditoareInBaza, LegaturaNulaApoiAleasaPeAceleasiRanduri) {
                   QStringLiteral("Nu am tranzactia deschisa!"));
         Salveaza(lista, 1);
     }
-    std::vector<QVariantList> randuri = randuriLegatura();
+    std::vector<std::vector<QVariant>> randuri = randuriLegatura();
     ASSERT_EQ(int(randuri.size()), campuriScoala);
-    for (const QVariantList& rand : randuri) {
+    for (const std::vector<QVariant>& rand : randuri) {
         EXPECT_TRUE(rand[0].isNull());
         EXPECT_EQ(rand[1].toInt(), 0);
     }
@@ -320,7 +316,7 @@ TEST_F(EditoareInBaza, LegaturaNulaApoiAleasaPeAceleasiRanduri) {
     }
     randuri = randuriLegatura();
     ASSERT_EQ(int(randuri.size()), campuriScoala);
-    for (const QVariantList& rand : randuri)
+    for (const std::vector<QVariant>& rand : randuri)
         EXPECT_EQ(rand[0].toInt(), 2);
     EXPECT_EQ(DM().ValoareCamp(F, P, QStringLiteral("C_UNITATEA_L1"), 1, -1),
               QStringLiteral("Colegiul National"));

@@ -129,7 +129,7 @@ protected:
                             Sql(r.eticheta), Sql(r.tip), Sql(r.asociat), Sql(r.grup),
                             r.latime < 0 ? QStringLiteral("NULL") : QString::number(r.latime),
                             Sql(r.linie));
-        program.Executa(sql);
+        ExecutaToate(sql);
     }
 
     // Two forms, a group spread over both, a line of three editors, a copied field and a
@@ -153,7 +153,7 @@ protected:
     }
 
     int Numar(const QString& tabel) {
-        return program.Valoare(QStringLiteral("select count(*) from ") + tabel).toInt();
+        return Scalar(QStringLiteral("select count(*) from ") + tabel).toInt();
     }
 
     TProgramTemporar program;
@@ -219,9 +219,8 @@ TEST_F(EditorComplexInBaza, TaburiGrupuriSiLiniiDinProfil) {
     // The school's fields lie on two forms: its list goes to a tab of its own.
     auto* lista = Editorul<TEditorCampLista>(
         complex,
-        QStringLiteral("SCOALA - ") + program
-                                          .Valoare(QStringLiteral("select EXP_DENUMIRE from TABELE "
-                                                                  "where NUME_TABEL = 'SCOALA'"))
+        QStringLiteral("SCOALA - ") + Scalar(QStringLiteral("select EXP_DENUMIRE from TABELE "
+                                                            "where NUME_TABEL = 'SCOALA'"))
                                           .toString());
     ASSERT_NE(lista, nullptr);
     EXPECT_EQ(lista->TabelLegat, QStringLiteral("SCOALA"));
@@ -232,7 +231,7 @@ TEST_F(EditorComplexInBaza, TaburiGrupuriSiLiniiDinProfil) {
 
 TEST_F(EditorComplexInBaza, AltTabelNuPrimesteListeDeLegatura) {
     ProfilDeTest();
-    program.Executa({QStringLiteral("insert into SCOALA (ID_SCOALA) values (1)")});
+    ExecutaToate({QStringLiteral("insert into SCOALA (ID_SCOALA) values (1)")});
     TEditorGenericComplex complex;
     complex.Construieste(-1, 1, QStringLiteral("SCOALA"));
     ASSERT_EQ(complex.Editoare.Count(), 2);
@@ -264,7 +263,7 @@ TEST_F(EditorComplexInBaza, SalvareaCereTranzactiaDeschisa) {
 }
 
 TEST_F(EditorComplexInBaza, ElevulDinProfilulCertificatului) {
-    program.Executa({QStringLiteral("insert into SCOALA (ID_SCOALA) values (1)")});
+    ExecutaToate({QStringLiteral("insert into SCOALA (ID_SCOALA) values (1)")});
     TAdaugaElev fereastra;
     fereastra.ElevNou();
     TEditorGenericComplex& complex = *fereastra.Editor;
@@ -301,15 +300,13 @@ TEST_F(EditorComplexInBaza, ElevulDinProfilulCertificatului) {
     EXPECT_EQ(DM().ValoareCamp(f, p, QStringLiteral("A_CNP"), id, -1),
               QStringLiteral("1800101221144"));
     // The only school was preselected and linked.
-    EXPECT_EQ(program
-                  .Valoare(QStringLiteral("select count(*) from \"DATE\" where ID_ELEVI = %1 and "
-                                          "IDF_SCOALA = 1")
-                               .arg(id))
-                  .toInt(),
-              program
-                  .Valoare(QStringLiteral(
-                      "select count(*) from PROFIL_DIPLOMA where ASOCIAT_CU = 'SCOALA'"))
-                  .toInt());
+    EXPECT_EQ(
+        Scalar(QStringLiteral("select count(*) from \"DATE\" where ID_ELEVI = %1 and "
+                              "IDF_SCOALA = 1")
+                   .arg(id))
+            .toInt(),
+        Scalar(QStringLiteral("select count(*) from PROFIL_DIPLOMA where ASOCIAT_CU = 'SCOALA'"))
+            .toInt());
     const int randuri = Numar(QStringLiteral("\"DATE\""));
 
     // Changing the student updates its rows and adds no student.
@@ -321,10 +318,9 @@ TEST_F(EditorComplexInBaza, ElevulDinProfilulCertificatului) {
     EXPECT_EQ(numeIncarcat->TextControl(), QStringLiteral("Popescu"));
     EXPECT_EQ(Editorul<TEditorCampLista>(*modifica.Editor,
                                          QStringLiteral("SCOALA - ") +
-                                             program
-                                                 .Valoare(QStringLiteral("select EXP_DENUMIRE "
-                                                                         "from TABELE where "
-                                                                         "NUME_TABEL = 'SCOALA'"))
+                                             Scalar(QStringLiteral("select EXP_DENUMIRE "
+                                                                   "from TABELE where "
+                                                                   "NUME_TABEL = 'SCOALA'"))
                                                  .toString())
                   ->IdSelectat(),
               1);
@@ -341,7 +337,7 @@ TEST_F(EditorComplexInBaza, ElevulDinProfilulCertificatului) {
 TEST_F(EditorComplexInBaza, NotaGresitaNuSalveazaNimic) {
     ProfilDeTest();
     const QVariant generator =
-        program.Valoare(QStringLiteral("select GEN_ID(G_ID_ELEVI, 0) from RDB$DATABASE"));
+        Scalar(QStringLiteral("select GEN_ID(G_ID_ELEVI, 0) from RDB$DATABASE"));
     TAdaugaElev fereastra;
     fereastra.ElevNou();
     auto* mate = Editorul<TEditorCampNota>(*fereastra.Editor, QStringLiteral("Matematica"));
@@ -359,16 +355,15 @@ TEST_F(EditorComplexInBaza, NotaGresitaNuSalveazaNimic) {
     EXPECT_EQ(mate->Nota->Text(), QStringLiteral("4,50"));
     EXPECT_EQ(Numar(QStringLiteral("ELEVI")), 0);
     EXPECT_EQ(Numar(QStringLiteral("\"DATE\"")), 0);
-    EXPECT_EQ(program.Valoare(QStringLiteral("select GEN_ID(G_ID_ELEVI, 0) from RDB$DATABASE")),
-              generator);
+    EXPECT_EQ(Scalar(QStringLiteral("select GEN_ID(G_ID_ELEVI, 0) from RDB$DATABASE")), generator);
 }
 
 TEST_F(EditorComplexInBaza, EroareaBazeiInTimpulSalvariiAnuleazaTot) {
     ProfilDeTest();
     // The database itself refuses one value, after the student and maybe other values were
     // written in the same transaction.
-    program.Executa({QStringLiteral("alter table \"DATE\" add constraint CK_REFUZAT check "
-                                    "(VALOARE_TEXT is distinct from 'refuzat')")});
+    ExecutaToate({QStringLiteral("alter table \"DATE\" add constraint CK_REFUZAT check "
+                                 "(VALOARE_TEXT is distinct from 'refuzat')")});
     TAdaugaElev fereastra;
     fereastra.ElevNou();
     TEditorGenericComplex& complex = *fereastra.Editor;
