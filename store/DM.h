@@ -38,7 +38,6 @@ public:
     TDM& operator=(const TDM&) = delete;
 
     TTranzactie& Tr() { return tranzactie_; }
-    QSqlDatabase Conexiune() const;
     const QString& CaleBazaDeDate() const { return caleBazaDeDate_; }
 
     // The start-up steps, in the order the constructor runs them; each ends its transactions.
@@ -61,6 +60,10 @@ public:
     QString ParseExp(const QString& sablon, int idElev, int idInregistrare);
 
 private:
+    // Every statement goes through TInterogare, so the caches below see every write.
+    friend class TInterogare;
+    QSqlDatabase Conexiune() const;
+
     struct TConexiune {
         TConexiune();
         ~TConexiune();
@@ -91,12 +94,14 @@ private:
     TConexiune conexiune_;
     TTranzactie tranzactie_;
     QString caleBazaDeDate_;
-    // Per-transaction caches: the prepared statements live as long as their transaction, the
-    // profile lines until the transaction ends or writes.
+    // Per-transaction caches: the prepared statements live as long as their transaction; the
+    // profile lines read and the values found, until the transaction ends or writes.
+    void VerificaGeneratia();
     quint64 numarInterogari_ = 0;
     std::unordered_map<QString, std::unique_ptr<TInterogare>> interogari_;
-    quint64 generatieLinii_ = 0;
+    quint64 generatie_ = 0;
     QHash<QString, std::optional<TLiniePentruValoare>> linii_;
+    QHash<QString, QString> valori_;
 };
 
 // A key that tells field codes apart exactly, which the written form cannot when a code holds

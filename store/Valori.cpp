@@ -40,11 +40,16 @@ TInterogare& TDM::Pregatita(const QString& sql) {
     return *interogare;
 }
 
+void TDM::VerificaGeneratia() {
+    if (generatie_ == tranzactie_.Generatie())
+        return;
+    linii_.clear();
+    valori_.clear();
+    generatie_ = tranzactie_.Generatie();
+}
+
 std::optional<TDM::TLiniePentruValoare> TDM::LiniaProfilului(const TCodCamp& cod) {
-    if (generatieLinii_ != tranzactie_.Generatie()) {
-        linii_.clear();
-        generatieLinii_ = tranzactie_.Generatie();
-    }
+    VerificaGeneratia();
     const QString cheie = CheieCod(cod);
     auto gasita = linii_.constFind(cheie);
     if (gasita == linii_.constEnd()) {
@@ -84,8 +89,18 @@ std::optional<int> TDM::LegaturaElev(const TCodCamp& cod, const QString& tabel, 
 QString TDM::ValoareCamp(const QString& formular, const QString& pagina, const QString& camp,
                          int idElev, int idInregistrare) {
     TCitire citire(tranzactie_);
+    // Within one transaction that has not written, the same question has the same answer: a
+    // template that names a field twice, or a list of many records, asks each once.
+    VerificaGeneratia();
+    const TCodCamp cod{formular, pagina, camp};
+    const QString cheie = CheieCod(cod) + QChar(0) + QString::number(idElev) + QChar(0) +
+                          QString::number(idInregistrare);
+    if (const auto gasita = valori_.constFind(cheie); gasita != valori_.constEnd())
+        return *gasita;
     QSet<QString> vizitate;
-    return Rezolva({formular, pagina, camp}, idElev, idInregistrare, vizitate);
+    const QString valoare = Rezolva(cod, idElev, idInregistrare, vizitate);
+    valori_.insert(cheie, valoare);
+    return valoare;
 }
 
 QString TDM::Rezolva(const TCodCamp& cod, int idElev, int idInregistrare, QSet<QString>& vizitate) {
