@@ -264,6 +264,17 @@ TEST_F(EditorComplexInBaza, SalvareaCereTranzactiaDeschisa) {
 
 TEST_F(EditorComplexInBaza, ElevulDinProfilulCertificatului) {
     ExecutaToate({QStringLiteral("insert into SCOALA (ID_SCOALA) values (1)")});
+    {
+        TScriere scriere(DM().Tr());
+        for (const auto& [camp, text] :
+             {std::pair{"C_UNITATEA_L1", "Liceul Teoretic Mihai Eminescu"},
+              {"C_LOCALITATEA", "Iasi"},
+              {"C_JUDETUL", "Iasi"}})
+            DM().ScrieValoare(QStringLiteral("CertificatAbsolvireCicluInfLiceu"),
+                              QStringLiteral("FATA"), QString::fromUtf8(camp),
+                              QStringLiteral("SCOALA"), -1, 1, QString::fromUtf8(text), 256);
+        scriere.Confirma();
+    }
     TAdaugaElev fereastra;
     fereastra.ElevNou();
     TEditorGenericComplex& complex = *fereastra.Editor;
@@ -273,6 +284,12 @@ TEST_F(EditorComplexInBaza, ElevulDinProfilulCertificatului) {
     EXPECT_TRUE(complex.PC->tabBar()->isHidden());
     // Five student fields (the right part's copies have none) and the school.
     EXPECT_EQ(complex.Editoare.Count(), 6);
+    auto* scoala = qobject_cast<TEditorCampLista*>(complex.Editoare.Item(5));
+    ASSERT_NE(scoala, nullptr);
+    EXPECT_EQ(scoala->Eticheta->text(), QStringLiteral("SCOALA - "));
+    EXPECT_TRUE(
+        scoala->Lista->currentText().startsWith(QStringLiteral("Liceul Teoretic Mihai Eminescu;")))
+        << scoala->Lista->currentText();
 
     // A look at the window, when asked for.
     if (const QString cale = qEnvironmentVariable("CERTALIV_CAPTURA"); !cale.isEmpty()) {
