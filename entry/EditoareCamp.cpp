@@ -1,6 +1,7 @@
 #include "entry/EditoareCamp.h"
 
 #include "controls/QebEditors.h"
+#include "profile/CodCamp.h"
 #include "store/DM.h"
 #include "store/Interogare.h"
 #include "util/Cuvinte.h"
@@ -11,6 +12,7 @@
 #include <QComboBox>
 #include <QCompleter>
 #include <QLineEdit>
+#include <map>
 
 namespace {
 TInterogare& ParamCod(TInterogare& interogare, const QString& formular, const QString& pagina,
@@ -20,6 +22,26 @@ TInterogare& ParamCod(TInterogare& interogare, const QString& formular, const QS
         .Param(QStringLiteral("COD_CAMP"), camp);
 }
 
+using TFabricaEditor = TEditorGeneric* (*)(QWidget*);
+
+template <class T> TEditorGeneric* Fabrica(QWidget* parinte) {
+    return new T(parinte);
+}
+
+TFabricaEditor FabricaPentruTip(const QString& tip) {
+    static const std::map<QString, TFabricaEditor> fabrici{
+        {TipDate::Text, &Fabrica<TEditorCampText>},
+        {TipDate::CNP, &Fabrica<TEditorCampCNP>},
+        {TipDate::Nota, &Fabrica<TEditorCampNota>},
+        {TipDate::Calificativ, &Fabrica<TEditorCampCalificativ>},
+        {TipDate::CF, &Fabrica<TEditorCampCF>},
+        {TipDate::Sirues, &Fabrica<TEditorCampSirues>},
+        {TipDate::NotaSauCalificativ, &Fabrica<TEditorGenericNotaSauCalificativ>},
+    };
+    const auto gasita = fabrici.find(tip);
+    return gasita == fabrici.end() ? nullptr : gasita->second;
+}
+
 bool AreCifre(const QString& text) {
     for (const QChar c : text)
         if (c >= u'0' && c <= u'9')
@@ -27,6 +49,15 @@ bool AreCifre(const QString& text) {
     return false;
 }
 } // namespace
+
+bool ExistaEditorCamp(const QString& tipDeDate) {
+    return FabricaPentruTip(tipDeDate) != nullptr;
+}
+
+TEditorGeneric* CreeazaEditorCamp(const QString& tipDeDate, QWidget* parinte) {
+    const TFabricaEditor fabrica = FabricaPentruTip(tipDeDate);
+    return fabrica ? fabrica(parinte) : nullptr;
+}
 
 // ---- TEditorCampValoare
 

@@ -143,5 +143,10 @@ public:
     QStringList IduriInregistrari;
 };
 
+// The editor class of a data type ("TEXT", "CNP", ...), made owned by `parinte`; nullptr for
+// a type without one.
+TEditorGeneric* CreeazaEditorCamp(const QString& tipDeDate, QWidget* parinte);
+bool ExistaEditorCamp(const QString& tipDeDate);
+
 // A record's display text without its trailing separators and empty parts.
 QString CurataTextAfisat(QString text);

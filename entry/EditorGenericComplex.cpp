@@ -11,8 +11,6 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
-#include <functional>
-#include <map>
 
 namespace {
 const QColor CuloareFundal(247, 245, 245);
@@ -49,30 +47,6 @@ QString DoarLitere(const QString& text) {
         if ((c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z'))
             litere += c.toLower();
     return litere;
-}
-
-using TFabricaEditor = std::function<TEditorGeneric*(QWidget*)>;
-
-template <class T> TFabricaEditor Fabrica() {
-    return [](QWidget* parinte) {
-        return new T(parinte);
-    };
-}
-
-TFabricaEditor FabricaPentruTip(const QString& tip) {
-    static const std::map<QString, TFabricaEditor> fabrici{
-        {TipDate::Text, Fabrica<TEditorCampText>()},
-        {TipDate::CNP, Fabrica<TEditorCampCNP>()},
-        {TipDate::Nota, Fabrica<TEditorCampNota>()},
-        {TipDate::Calificativ, Fabrica<TEditorCampCalificativ>()},
-        {TipDate::CF, Fabrica<TEditorCampCF>()},
-        {TipDate::Sirues, Fabrica<TEditorCampSirues>()},
-        {TipDate::NotaSauCalificativ, Fabrica<TEditorGenericNotaSauCalificativ>()},
-    };
-    const auto gasita = fabrici.find(tip);
-    if (gasita == fabrici.end())
-        throw Eroare(QStringLiteral("Nu stiu afisa tipul de date %1").arg(tip));
-    return gasita->second;
 }
 
 // What the build needs of a profile row.
@@ -261,7 +235,6 @@ TEditorGenericComplex::TEditorGenericComplex(QWidget* parinte)
     : QWidget(parinte) {
     auto* asezare = StivaVerticala(this);
     PC = new TTaburi(this);
-    PC->setDocumentMode(false);
     PC->setStyleSheet(QStringLiteral("QTabWidget::pane { background: rgb(247, 245, 245); }"));
     asezare->addWidget(PC);
 }
@@ -321,12 +294,13 @@ void TEditorGenericComplex::Construieste(int idElev, int idAltaInregistrare,
             // Such a field takes its value from the field it names and is not edited.
             if (!rand.SimilarCu.isEmpty() && rand.OnorezSimilar == QStringLiteral("DA"))
                 continue;
-            const TFabricaEditor fabrica = FabricaPentruTip(rand.TipDeDate);
+            if (!ExistaEditorCamp(rand.TipDeDate))
+                throw Eroare(QStringLiteral("Nu stiu afisa tipul de date %1").arg(rand.TipDeDate));
             const TEtichetaEditor eticheta = ImparteEticheta(rand.EtichetaEditor);
 
             QWidget* container = Container(rand.Formular, eticheta.Grup, rand.Linie);
             auto* linie = qobject_cast<TLinieGrupare*>(container);
-            TEditorGeneric* editor = fabrica(container);
+            TEditorGeneric* editor = CreeazaEditorCamp(rand.TipDeDate, container);
             editor->Eticheta->setText(eticheta.Eticheta);
             if (!linie)
                 AdaugaJos(container, editor);

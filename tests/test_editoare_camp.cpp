@@ -89,6 +89,34 @@ TEST(EditoareCamp, EditorulDeBazaRefuzaSalvarea) {
                   "Functioa \"PotSalva\" nu este implementata pentru TEditorGeneric")});
 }
 
+TEST(EditoareCamp, UnEditorPentruFiecareTipDeDate) {
+    const struct {
+        const char* tip;
+        const char* clasa;
+    } cazuri[] = {{"TEXT", "TEditorCampText"},
+                  {"CNP", "TEditorCampCNP"},
+                  {"NOTA", "TEditorCampNota"},
+                  {"CALIFICATIV", "TEditorCampCalificativ"},
+                  {"CF", "TEditorCampCF"},
+                  {"SIRUES", "TEditorCampSirues"},
+                  {"NOTA sau CALIFICATIV", "TEditorGenericNotaSauCalificativ"},
+                  {"nota", nullptr},
+                  {"DATA", nullptr}};
+    QWidget parinte;
+    for (const auto& caz : cazuri) {
+        TEditorGeneric* editor = CreeazaEditorCamp(QString::fromUtf8(caz.tip), &parinte);
+        EXPECT_EQ(ExistaEditorCamp(QString::fromUtf8(caz.tip)), caz.clasa != nullptr);
+        if (!caz.clasa) {
+            EXPECT_EQ(editor, nullptr) << caz.tip;
+            continue;
+        }
+        ASSERT_NE(editor, nullptr) << caz.tip;
+        EXPECT_STREQ(editor->metaObject()->className(), caz.clasa);
+        EXPECT_EQ(editor->parentWidget(), &parinte);
+        EXPECT_EQ(editor->height(), 36);
+    }
+}
+
 TEST(EditoareCamp, TextulAfisatAlInregistrarii) {
     const struct {
         const char* brut;
