@@ -8,6 +8,9 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QProcess>
+#include <QTimer>
+#include <signal.h>
+#include <unistd.h>
 
 namespace {
 const QString Elevi = QStringLiteral("ELEVI");
@@ -78,6 +81,10 @@ TEST(PornireDM, PrimaPornireFaceBazaDinSablon) {
     EXPECT_EQ(dm.CaleBazaDeDate(), dosar.CaleBazaDeDate());
     EXPECT_TRUE(QFileInfo::exists(dosar.CaleBazaDeDate()));
     EXPECT_FALSE(DM().Tr().Activa());
+    // The engine's lock files live in a folder of this user alone.
+    const QFileInfo blocari(qEnvironmentVariable("FIREBIRD_LOCK"));
+    EXPECT_TRUE(blocari.isDir());
+    EXPECT_EQ(blocari.ownerId(), getuid());
 
     EXPECT_EQ(Scalar(QStringLiteral("SELECT VERSIUNE FROM CONFID_DB")).toInt(), 3);
     EXPECT_EQ(Text(Randuri(QStringLiteral("select NUME_TABEL, EXP_DENUMIRE from TABELE order by "
@@ -245,6 +252,23 @@ TEST(PornireDM, FaraBazaSiFaraSablonUtilizatorulAflaSiProgramulSeOpreste) {
                           baza + QStringLiteral("\r\nDB Blank:") + blank});
     EXPECT_TRUE(QFileInfo(dosar.Cale(QStringLiteral("DB"))).isDir());
     EXPECT_FALSE(QFileInfo::exists(dosar.CaleBazaDeDate()));
+    EXPECT_FALSE(ExistaDM());
+}
+
+// SIGTERM from outside ends the event loop, and the database then closes; the engine's own
+// handler would have shut the engine down under the program, which then hangs when it detaches.
+TEST(PornireDM, SemnalulDeOprireInchideAplicatiaSiBaza) {
+    TDosarProgramTest dosar(Profil());
+    auto dm = std::make_unique<TDM>();
+    bool expirat = false;
+    QTimer::singleShot(0, [] { ::kill(::getpid(), SIGTERM); });
+    QTimer::singleShot(20000, [&] {
+        expirat = true;
+        QCoreApplication::quit();
+    });
+    QCoreApplication::exec();
+    EXPECT_FALSE(expirat);
+    dm.reset();
     EXPECT_FALSE(ExistaDM());
 }
 
