@@ -103,6 +103,10 @@ TEditorCampText::TEditorCampText(QWidget* parinte)
     font.setPixelSize(11);
     Combo->setFont(font);
     SeteazaControl(Combo, 3);
+    // Completes the typing from the suggestions, case aside, the rest of the text selected.
+    completare_ = new QCompleter(Combo->model(), Combo);
+    completare_->setCompletionMode(QCompleter::InlineCompletion);
+    completare_->setCaseSensitivity(Qt::CaseInsensitive);
     SeteazaGhiceste(true);
 }
 
@@ -135,14 +139,7 @@ void TEditorCampText::DupaAfisare() {
 }
 
 void TEditorCampText::SeteazaGhiceste(bool activ) {
-    if (!activ) {
-        Combo->setCompleter(nullptr);
-        return;
-    }
-    auto* completare = new QCompleter(Combo->model(), Combo);
-    completare->setCompletionMode(QCompleter::InlineCompletion);
-    completare->setCaseSensitivity(Qt::CaseInsensitive);
-    Combo->setCompleter(completare);
+    Combo->setCompleter(activ ? completare_ : nullptr);
 }
 
 void TEditorCampText::Goleste() {

@@ -6,6 +6,7 @@
 #include <optional>
 
 class QComboBox;
+class QCompleter;
 class QLineEdit;
 class TQebNumEdit;
 
@@ -48,6 +49,9 @@ public:
     int LungimeMaxima() const override { return 256; }
 
     QComboBox* Combo;
+
+private:
+    QCompleter* completare_;
 };
 
 // A one-line edit box; its own checks are added by the classes below.
