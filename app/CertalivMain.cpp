@@ -1,6 +1,7 @@
 #include "app/CertalivMain.h"
 
 #include "app/ListaElevi.h"
+#include "entry/ListaGenerica.h"
 #include "print/PrintWiz.h"
 #include "settings/EditorConfigGlobal.h"
 #include "util/Ferestre.h"
@@ -25,8 +26,9 @@ TCertalivMain::TCertalivMain(QWidget* parent)
     Desprenoi1 = ajutor->addAction(QStringLiteral("Despre noi"));
 
     // Commands whose windows are not part of this version stay visible but disabled.
-    for (QAction* comanda : {Configurarediploma1, Configurarescoala1, ImportdinExcel1, Desprenoi1})
+    for (QAction* comanda : {Configurarediploma1, ImportdinExcel1, Desprenoi1})
         comanda->setEnabled(false);
+    connect(Configurarescoala1, &QAction::triggered, this, &TCertalivMain::Configurarescoala1Click);
     connect(Configurarenota1, &QAction::triggered, this, &TCertalivMain::Configurarenota1Click);
     connect(Configurareimprimanta2, &QAction::triggered, this,
             &TCertalivMain::Configurareimprimanta2Click);
@@ -35,6 +37,14 @@ TCertalivMain::TCertalivMain(QWidget* parent)
     ListaElevi = new TListaElevi(this);
     setCentralWidget(ListaElevi);
     ListaElevi->IncarcaElevi();
+}
+
+void TCertalivMain::Configurarescoala1Click() {
+    TListaGenerica lista(this);
+    lista.setWindowTitle(QStringLiteral("Configurare scoala"));
+    lista.NumeTabel = QStringLiteral("SCOALA");
+    lista.Reincarca();
+    lista.exec();
 }
 
 void TCertalivMain::Configurarenota1Click() {

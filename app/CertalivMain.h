@@ -19,6 +19,7 @@ public:
     QAction* ImportdinExcel1;
     QAction* Desprenoi1;
 
+    void Configurarescoala1Click();
     void Configurarenota1Click();
     void Configurareimprimanta2Click();
 };

@@ -9,3 +9,4 @@ certaliv_test(test_certificat SOURCES test_certificat.cpp
 certaliv_test(test_certaliv_pdf SOURCES test_certaliv_pdf.cpp
     LIBS app app_cil test_date_certificat)
 add_dependencies(test_certaliv_pdf certaliv-pdf)
+certaliv_test(test_lista_generica SOURCES test_lista_generica.cpp LIBS entry test_program_temporar)
