@@ -1,6 +1,7 @@
 #include "entry/AdaugaElev.h"
 
 #include "entry/EditorGenericComplex.h"
+#include "entry/ListaGenerica.h"
 #include "store/DM.h"
 #include "store/Interogare.h"
 #include "util/Eroare.h"
@@ -95,17 +96,8 @@ void TAdaugaElev::BtnOkClick() {
     int id = IdElev;
     {
         TScriere scriere(DM().Tr());
-        if (id == -1) {
-            TInterogare generator(
-                QStringLiteral("SELECT GEN_ID(G_ID_ELEVI,1) AS \"ID\" FROM RDB$DATABASE"));
-            generator.Executa();
-            if (!generator.Urmator())
-                throw Eroare(QStringLiteral("Generatorul G_ID_ELEVI nu a dat nici o valoare"));
-            id = generator.Valoare(0).toInt();
-            TInterogare adauga(
-                QStringLiteral("insert into    ELEVI    (ID_ELEVI) values    (:id)"));
-            adauga.Param(QStringLiteral("id"), id).Executa();
-        }
+        if (id == -1)
+            id = InregistrareNoua(Elevi);
         Editor->SalveazaTot(id, -1, Elevi);
         scriere.Confirma();
     }

@@ -1,23 +1,12 @@
 #include "DateCertificat.h"
 
+#include "entry/ListaGenerica.h"
 #include "store/DM.h"
 #include "store/Interogare.h"
 
 namespace {
 const QString Formular = QStringLiteral("CertificatAbsolvireCicluInfLiceu");
 const QString Pagina = QStringLiteral("FATA");
-
-int CheieNoua(const QString& tabel) {
-    TInterogare id(
-        QStringLiteral("SELECT GEN_ID(G_ID_%1,1) AS \"ID\" FROM RDB$DATABASE").arg(tabel));
-    id.Executa();
-    id.Urmator();
-    const int cheie = id.Valoare(0).toInt();
-    TInterogare(QStringLiteral("insert into %1 (ID_%1) values (:id)").arg(tabel))
-        .Param(QStringLiteral("id"), cheie)
-        .Executa();
-    return cheie;
-}
 
 void ScrieValori(const TValori& valori, const QString& tabel, int idElev, int idInregistrare) {
     for (auto it = valori.begin(); it != valori.end(); ++it)
@@ -28,7 +17,7 @@ void ScrieValori(const TValori& valori, const QString& tabel, int idElev, int id
 
 int AdaugaScoala(const TValori& valori) {
     TScriere scriere(DM().Tr());
-    const int id = CheieNoua(QStringLiteral("SCOALA"));
+    const int id = InregistrareNoua(QStringLiteral("SCOALA"));
     ScrieValori(valori, QStringLiteral("SCOALA"), -1, id);
     scriere.Confirma();
     return id;
@@ -36,7 +25,7 @@ int AdaugaScoala(const TValori& valori) {
 
 int AdaugaElev(const TValori& valori, int idScoala) {
     TScriere scriere(DM().Tr());
-    const int id = CheieNoua(QStringLiteral("ELEVI"));
+    const int id = InregistrareNoua(QStringLiteral("ELEVI"));
     ScrieValori(valori, QStringLiteral("ELEVI"), id, -1);
     if (idScoala >= 0) {
         // The student's link rows: one per field of the school, as the link list writes them.

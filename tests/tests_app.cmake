@@ -1,5 +1,5 @@
 add_library(test_date_certificat STATIC DateCertificat.h DateCertificat.cpp)
-target_link_libraries(test_date_certificat PUBLIC store)
+target_link_libraries(test_date_certificat PUBLIC entry store)
 target_include_directories(test_date_certificat PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
 
 certaliv_test(test_lista_elevi SOURCES test_lista_elevi.cpp
