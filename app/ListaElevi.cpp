@@ -31,33 +31,14 @@ QString MesajSelectatiElev() {
     return QStringLiteral("Va rog selectati un elev!");
 }
 
-void TModelElevi::Seteaza(const std::vector<const TLinieElev*>& linii) {
-    beginResetModel();
-    linii_ = linii;
-    endResetModel();
-}
-
-const TLinieElev* TModelElevi::Linie(const QModelIndex& index) const {
-    if (!index.isValid() || index.row() >= int(linii_.size()))
-        return nullptr;
-    return linii_[size_t(index.row())];
-}
-
-int TModelElevi::rowCount(const QModelIndex& parinte) const {
-    return parinte.isValid() ? 0 : int(linii_.size());
-}
-
-QVariant TModelElevi::data(const QModelIndex& index, int rol) const {
-    const TLinieElev* linie = Linie(index);
-    if (!linie || rol != Qt::DisplayRole)
-        return {};
-    return linie->TextAfisat;
-}
-
-QVariant TModelElevi::headerData(int sectiune, Qt::Orientation orientare, int rol) const {
-    if (sectiune == 0 && orientare == Qt::Horizontal && rol == Qt::DisplayRole)
-        return QStringLiteral("Nume si prenume");
-    return {};
+std::vector<int> IdElevi() {
+    TCitire citire(DM().Tr());
+    TInterogare elevi(QStringLiteral("select    ID_ELEVI  from    ELEVI"));
+    elevi.Executa();
+    std::vector<int> chei;
+    while (elevi.Urmator())
+        chei.push_back(elevi.Valoare(0).toInt());
+    return chei;
 }
 
 TListaElevi::TListaElevi(QWidget* parent)
@@ -92,30 +73,13 @@ TListaElevi::TListaElevi(QWidget* parent)
     }
     Panel2->setFixedWidth(stanga + 4);
 
-    model_ = new TModelElevi(this);
-    VT = new QTreeView;
-    VT->setModel(model_);
-    VT->setRootIsDecorated(false);
-    VT->setUniformRowHeights(true);
-    VT->setSelectionBehavior(QAbstractItemView::SelectRows);
-    VT->setSelectionMode(QAbstractItemView::SingleSelection);
-    VT->header()->setSectionsMovable(true);
-    VT->header()->setStretchLastSection(false);
-    VT->header()->setSectionResizeMode(QHeaderView::Interactive);
-    VT->header()->resizeSection(0, 512);
+    model_ = new TModelElevi(QStringLiteral("Nume si prenume"), this);
+    VT = CreeazaListaOColoana(model_);
     asezare->addWidget(VT, 1);
-
-    auto* jos = new QWidget;
-    jos->setFixedHeight(30);
-    RzBitBtn1 = new QPushButton(QStringLiteral("Adauga"), jos);
-    RzBitBtn2 = new QPushButton(QStringLiteral("Modifica"), jos);
-    RzBitBtn3 = new QPushButton(QStringLiteral("Sterge"), jos);
-    int x = 4;
-    for (QPushButton* buton : {RzBitBtn1, RzBitBtn2, RzBitBtn3}) {
-        buton->setGeometry(x, 4, 75, 24);
-        x += 80;
-    }
-    asezare->addWidget(jos);
+    RzBitBtn1 = new QPushButton(QStringLiteral("Adauga"));
+    RzBitBtn2 = new QPushButton(QStringLiteral("Modifica"));
+    RzBitBtn3 = new QPushButton(QStringLiteral("Sterge"));
+    asezare->addWidget(PanouButoane(30, {RzBitBtn1, RzBitBtn2, RzBitBtn3}));
 
     connect(RzEdit1, &QLineEdit::textChanged, this, &TListaElevi::AfiseazaElevi);
     connect(RzBitBtn1, &QPushButton::clicked, this, &TListaElevi::RzBitBtn1Click);
@@ -128,12 +92,7 @@ void TListaElevi::IncarcaElevi() {
     {
         const QString sablon = SablonElevi();
         TCitire citire(DM().Tr());
-        TInterogare elevi(QStringLiteral("select    ID_ELEVI  from    ELEVI"));
-        elevi.Executa();
-        std::vector<int> chei;
-        while (elevi.Urmator())
-            chei.push_back(elevi.Valoare(0).toInt());
-        for (int id : chei)
+        for (int id : IdElevi())
             elevi_.push_back({id, DM().ParseExp(sablon, id, -1)});
     }
     AfiseazaElevi();
@@ -150,8 +109,7 @@ void TListaElevi::AfiseazaElevi() {
 }
 
 const TLinieElev* TListaElevi::ElevSelectat() const {
-    const QModelIndexList selectate = VT->selectionModel()->selectedRows();
-    return selectate.isEmpty() ? nullptr : model_->Linie(selectate.first());
+    return LiniaSelectata(*VT, *model_);
 }
 
 void TListaElevi::RzBitBtn1Click() {

@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QAbstractListModel>
+#include "controls/ListaSimpla.h"
+
 #include <QWidget>
 #include <vector>
 
@@ -15,22 +16,10 @@ struct TLinieElev {
     QString TextAfisat;
 };
 
-// The shown students; the view asks for their texts only when it paints them.
-class TModelElevi : public QAbstractListModel {
-    Q_OBJECT
-public:
-    using QAbstractListModel::QAbstractListModel;
+using TModelElevi = TModelLinii<TLinieElev, &TLinieElev::TextAfisat>;
 
-    void Seteaza(const std::vector<const TLinieElev*>& linii);
-    const TLinieElev* Linie(const QModelIndex& index) const;
-
-    int rowCount(const QModelIndex& parinte = {}) const override;
-    QVariant data(const QModelIndex& index, int rol) const override;
-    QVariant headerData(int sectiune, Qt::Orientation orientare, int rol) const override;
-
-private:
-    std::vector<const TLinieElev*> linii_;
-};
+// Every student's key, in the order the database gives them (the list's order).
+std::vector<int> IdElevi();
 
 // Every student by its display text, with the search box, the add, modify and delete buttons
 // and one button per printable document.

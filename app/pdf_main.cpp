@@ -2,6 +2,7 @@
 // printed exactly as the program prints them.
 
 #include "app/ButonFormular.h"
+#include "app/ListaElevi.h"
 #include "app/cil/PluginuriCIL.h"
 #include "app/cil/PrintCertificatForm.h"
 #include "layout/FormularDePrintat.h"
@@ -70,16 +71,6 @@ TOptiuni CitesteOptiuni(const QApplication& aplicatie) {
     return optiuni;
 }
 
-std::vector<int> TotiElevii() {
-    TCitire citire(DM().Tr());
-    TInterogare elevi(QStringLiteral("select    ID_ELEVI  from    ELEVI"));
-    elevi.Executa();
-    std::vector<int> chei;
-    while (elevi.Urmator())
-        chei.push_back(elevi.Valoare(0).toInt());
-    return chei;
-}
-
 // The students with the given codes, in the order given; the code is the profile's first field
 // of type CNP, as the student editor and the import use it.
 std::vector<int> EleviDupaCnp(const QStringList& coduri) {
@@ -93,7 +84,7 @@ std::vector<int> EleviDupaCnp(const QStringList& coduri) {
     const QString pagina = camp.Text(QStringLiteral("COD_PAGINA"));
     const QString cod = camp.Text(QStringLiteral("COD_CAMP"));
     QHash<QString, int> dupaCnp;
-    for (int id : TotiElevii())
+    for (int id : IdElevi())
         dupaCnp.insert(DM().ValoareCamp(formular, pagina, cod, id, -1).trimmed(), id);
     std::vector<int> chei;
     for (const QString& cnp : coduri) {
@@ -141,7 +132,7 @@ int main(int argc, char** argv) {
         InregistreazaPluginuriCIL();
         const std::unique_ptr<TDM> dm = DeschideBaza();
         const std::vector<int> elevi =
-            optiuni.Cnp.isEmpty() ? TotiElevii() : EleviDupaCnp(optiuni.Cnp);
+            optiuni.Cnp.isEmpty() ? IdElevi() : EleviDupaCnp(optiuni.Cnp);
         if (elevi.empty())
             throw Eroare(QStringLiteral("nu exista nici un elev in baza de date"));
 

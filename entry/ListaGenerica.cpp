@@ -26,61 +26,20 @@ int InregistrareNoua(const QString& tabel) {
     return id;
 }
 
-class TListaGenerica::TModel : public QAbstractListModel {
-public:
-    using QAbstractListModel::QAbstractListModel;
-    void Seteaza(const std::vector<TLinieGenerica>* linii) {
-        beginResetModel();
-        linii_ = linii;
-        endResetModel();
-    }
-    int rowCount(const QModelIndex& parinte) const override {
-        return parinte.isValid() || !linii_ ? 0 : int(linii_->size());
-    }
-    QVariant data(const QModelIndex& index, int rol) const override {
-        if (rol != Qt::DisplayRole || !linii_ || index.row() >= int(linii_->size()))
-            return {};
-        return (*linii_)[size_t(index.row())].Denumire;
-    }
-    QVariant headerData(int sectiune, Qt::Orientation orientare, int rol) const override {
-        if (sectiune == 0 && orientare == Qt::Horizontal && rol == Qt::DisplayRole)
-            return QStringLiteral("Denumire");
-        return {};
-    }
-
-private:
-    const std::vector<TLinieGenerica>* linii_ = nullptr;
-};
-
 TListaGenerica::TListaGenerica(QWidget* parinte)
     : QDialog(parinte) {
     setWindowTitle(QStringLiteral("Lista generica"));
     auto* asezare = new QVBoxLayout(this);
     asezare->setContentsMargins(0, 0, 0, 0);
     asezare->setSpacing(0);
-    model_ = new TModel(this);
-    VT = new QTreeView;
-    VT->setModel(model_);
-    VT->setRootIsDecorated(false);
-    VT->setSelectionBehavior(QAbstractItemView::SelectRows);
-    VT->setSelectionMode(QAbstractItemView::SingleSelection);
-    VT->header()->setSectionsMovable(true);
-    VT->header()->setStretchLastSection(false);
-    VT->header()->resizeSection(0, 512);
+    model_ = new TModelLinii<TLinieGenerica, &TLinieGenerica::Denumire>(QStringLiteral("Denumire"),
+                                                                        this);
+    VT = CreeazaListaOColoana(model_);
     asezare->addWidget(VT, 1);
-
-    auto* jos = new QWidget;
-    jos->setFixedHeight(33);
-    BtnAdauga = new QPushButton(QStringLiteral("Adauga"), jos);
-    BtnModifica = new QPushButton(QStringLiteral("Modifica"), jos);
-    BtnSterge = new QPushButton(QStringLiteral("Sterge"), jos);
-    int x = 4;
-    for (QPushButton* buton : {BtnAdauga, BtnModifica, BtnSterge}) {
-        buton->setGeometry(x, 4, 75, 25);
-        buton->setAutoDefault(false);
-        x += 80;
-    }
-    asezare->addWidget(jos);
+    BtnAdauga = new QPushButton(QStringLiteral("Adauga"));
+    BtnModifica = new QPushButton(QStringLiteral("Modifica"));
+    BtnSterge = new QPushButton(QStringLiteral("Sterge"));
+    asezare->addWidget(PanouButoane(33, {BtnAdauga, BtnModifica, BtnSterge}));
     connect(BtnAdauga, &QPushButton::clicked, this, &TListaGenerica::AdaugaClick);
     connect(BtnModifica, &QPushButton::clicked, this, &TListaGenerica::ModificaClick);
     connect(BtnSterge, &QPushButton::clicked, this, &TListaGenerica::StergeClick);
@@ -89,7 +48,7 @@ TListaGenerica::TListaGenerica(QWidget* parinte)
 }
 
 void TListaGenerica::Reincarca() {
-    model_->Seteaza(nullptr);
+    model_->Seteaza({});
     linii_.clear();
     {
         TCitire citire(DM().Tr());
@@ -102,14 +61,14 @@ void TListaGenerica::Reincarca() {
         for (int id : chei)
             linii_.push_back({id, DM().ParseExp(sablon, -1, id)});
     }
-    model_->Seteaza(&linii_);
+    std::vector<const TLinieGenerica*> aratate;
+    for (const TLinieGenerica& linie : linii_)
+        aratate.push_back(&linie);
+    model_->Seteaza(std::move(aratate));
 }
 
 const TLinieGenerica* TListaGenerica::LiniaSelectata() const {
-    const QModelIndexList selectate = VT->selectionModel()->selectedRows();
-    if (selectate.isEmpty() || selectate.first().row() >= int(linii_.size()))
-        return nullptr;
-    return &linii_[size_t(selectate.first().row())];
+    return ::LiniaSelectata(*VT, *model_);
 }
 
 void TListaGenerica::AdaugaClick() {

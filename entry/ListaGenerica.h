@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QAbstractListModel>
+#include "controls/ListaSimpla.h"
+
 #include <QDialog>
 #include <vector>
 
@@ -41,9 +42,8 @@ public:
     void StergeClick();
 
 private:
-    class TModel;
     std::vector<TLinieGenerica> linii_;
-    TModel* model_;
+    TModelLinii<TLinieGenerica, &TLinieGenerica::Denumire>* model_;
 };
 
 // One record of such a table in the editor built from the profile.
