@@ -167,6 +167,23 @@ TEST_F(Pregatire, InapoiUrmeazaDrumulParcurs) {
     EXPECT_EQ(inapoi, (QList<int>{4, 3, 1, 0}));
 }
 
+TEST_F(Pregatire, ImprimantaInregistrataDevineCurenta) {
+    const struct {
+        const char* inregistrata;
+        const char* curenta;
+    } cazuri[] = {{"Laser, etaj 2", "Laser, etaj 2"}, {"Disparuta", "Birou A4"}, {"", "Birou A4"}};
+    for (const auto& caz : cazuri) {
+        {
+            TAllStuffReg setari;
+            setari.NumeImprimanta = QString::fromUtf8(caz.inregistrata);
+        }
+        // A new run: the current printer is chosen again at its first use.
+        Imprimante({QStringLiteral("Birou A4"), QStringLiteral("Laser, etaj 2")});
+        EXPECT_EQ(NumeImprimantaCurenta(), QString::fromUtf8(caz.curenta)) << caz.inregistrata;
+        EXPECT_EQ(IndexImprimantaCurenta(), caz.curenta[0] == 'L' ? 1 : 0);
+    }
+}
+
 TEST_F(Pregatire, FaraImprimanteVrajitorulNuPoateFiTerminat) {
     Imprimante({});
     TPrintWiz w;
