@@ -137,6 +137,7 @@ TPrintWiz::TPrintWiz(QWidget* parent)
                        "caseta interna sau daca nici una dintre metodele anterioare nu este "
                        "corecta. Majoritatea imprimantelor laser profesionale intra în aceasta "
                        "categorie."));
+    p1->addStretch();
 
     // 2 and 3: advice for front and internal feed.
     Pagina(pagini_, QStringLiteral("Ati selectat alimentare cu caseta frontala."),
