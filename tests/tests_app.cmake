@@ -10,3 +10,5 @@ certaliv_test(test_certaliv_pdf SOURCES test_certaliv_pdf.cpp
     LIBS app app_cil test_date_certificat)
 add_dependencies(test_certaliv_pdf certaliv-pdf)
 certaliv_test(test_lista_generica SOURCES test_lista_generica.cpp LIBS entry test_program_temporar)
+certaliv_test(test_flux_complet SOURCES test_flux_complet.cpp
+    LIBS app app_cil test_program_temporar test_date_certificat test_masura_pdf)
