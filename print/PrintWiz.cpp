@@ -358,7 +358,20 @@ int TPrintWiz::Executa() {
     istoric_[0] = 0;
     const int rezultat = exec();
     if (rezultat == QDialog::Accepted) {
-        TAllStuffReg setari;
+        // A stored record that no longer reads (another locale's decimal mark, a damaged
+        // list) would block every print; completing the wizard is the way out of it.
+        std::unique_ptr<TAllStuffReg> citite;
+        try {
+            citite = std::make_unique<TAllStuffReg>();
+        } catch (const Eroare& e) {
+            ArataMesaj(this, QMessageBox::Warning,
+                       QStringLiteral("Setarile imprimantei nu au putut fi citite (%1); le "
+                                      "inlocuiesc cu raspunsurile date acum, iar marginile "
+                                      "revin la 0.")
+                           .arg(e.Mesaj()));
+            citite = std::make_unique<TAllStuffReg>(TAllStuffReg::FaraCitire{});
+        }
+        TAllStuffReg& setari = *citite;
         setari.Configurat = true;
         setari.PartiOpuse = PartiOpuse;
         setari.OglindaOrizontala = OglindaOrizontala;

@@ -67,6 +67,11 @@ TAllStuffReg::TAllStuffReg() {
         Curente() = this;
 }
 
+TAllStuffReg::TAllStuffReg(FaraCitire) {
+    if (!Curente())
+        Curente() = this;
+}
+
 TAllStuffReg::~TAllStuffReg() {
     if (Curente() == this)
         Curente() = nullptr;

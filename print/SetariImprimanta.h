@@ -8,6 +8,10 @@
 class TAllStuffReg {
 public:
     TAllStuffReg();
+    // A record that starts from the defaults without reading the stored one (which it
+    // replaces when destroyed).
+    struct FaraCitire {};
+    explicit TAllStuffReg(FaraCitire);
     ~TAllStuffReg();
     TAllStuffReg(const TAllStuffReg&) = delete;
     TAllStuffReg& operator=(const TAllStuffReg&) = delete;

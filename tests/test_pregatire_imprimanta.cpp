@@ -146,6 +146,19 @@ TEST_F(Pregatire, VrajitorulTerminatPastreazaMarginile) {
     EXPECT_EQ(setari.StangaFata, 1.5);
 }
 
+TEST_F(Pregatire, VrajitorulReparaSetariCareNuSeCitesc) {
+    TCheieRegistru(TAllStuffReg::CaleCheie())
+        .ScrieText(QStringLiteral("all"), QStringLiteral("0,1,0,0,0,1,1.5,0,0,0,Birou A4,0"));
+    EXPECT_NE(MesajulErorii([] { TAllStuffReg setari; }), QString());
+    MesajeInregistrate mesaje;
+    ASSERT_EQ(RuleazaVrajitorul(Raspunsuri()), QDialog::Accepted);
+    EXPECT_EQ(mesaje.Texte.size(), 1);
+    TAllStuffReg setari;
+    EXPECT_TRUE(setari.Configurat);
+    EXPECT_EQ(setari.ModAlimentare, 1);
+    EXPECT_EQ(setari.StangaFata, 0.0);
+}
+
 TEST_F(Pregatire, InapoiUrmeazaDrumulParcurs) {
     TPrintWiz w;
     EXPECT_EQ(w.ListaImprimante->currentItem()->text(0), QStringLiteral("Birou A4"));
