@@ -52,6 +52,12 @@ int AdaugaElev(const TValori& valori, int idScoala) {
     return id;
 }
 
+void AdaugaValori(const TValori& valori, int idElev) {
+    TScriere scriere(DM().Tr());
+    ScrieValori(valori, QStringLiteral("ELEVI"), idElev, -1);
+    scriere.Confirma();
+}
+
 TValori ScoalaCompleta() {
     return {{QStringLiteral("C_UNITATEA_L1"), QStringLiteral("Liceul Teoretic")},
             {QStringLiteral("C_UNITATEA_L2"), QStringLiteral("Ştefan cel Mare")},

@@ -11,6 +11,9 @@ int AdaugaScoala(const TValori& valori);
 // A student with the given values, linked to the school `idScoala` (-1: to none).
 int AdaugaElev(const TValori& valori, int idScoala);
 
+// More values of an existing student.
+void AdaugaValori(const TValori& valori, int idElev);
+
 // Every field of a school, and of a student, filled: diacritics, a 9-digit SIRUES, year 2009.
 TValori ScoalaCompleta();
 TValori ElevComplet(const QString& cnp, const QString& nume);

@@ -9,6 +9,7 @@
 #include "layout/FormularTextArea.h"
 #include "print/InsertPaper.h"
 #include "print/SetariImprimanta.h"
+#include "settings/InfoGlobal.h"
 #include "settings/RegistruUtilizator.h"
 
 #include <QCheckBox>
@@ -192,6 +193,65 @@ TEST_F(Certificat, EroriDeUmplereNumescZona) {
     EXPECT_EQ(a1->Text(), QStringLiteral("4051"));
     EXPECT_EQ(pagina->TextAreaNumarul(2)->Text(), QString());
     EXPECT_EQ(pagina->TextAreaNumarul(3)->Text(), QString());
+}
+
+TEST_F(Certificat, NotelePrinScriitorulDeNote) {
+    // A layout may carry grade places; this profile gets two such fields for the test.
+    ExecutaToate(
+        {QStringLiteral("INSERT INTO PROFIL_DIPLOMA (COD_FORMULAR, COD_PAGINA, COD_CAMP, "
+                        "ONOREZ_SIMILAR, TIP_DE_DATE, ASOCIAT_CU) VALUES "
+                        "('CertificatAbsolvireCicluInfLiceu', 'FATA', 'N_NOTA', 'DA', 'NOTA', "
+                        "'ELEVI')"),
+         QStringLiteral("INSERT INTO PROFIL_DIPLOMA (COD_FORMULAR, COD_PAGINA, COD_CAMP, "
+                        "ONOREZ_SIMILAR, TIP_DE_DATE, ASOCIAT_CU) VALUES "
+                        "('CertificatAbsolvireCicluInfLiceu', 'FATA', 'N_PURTARE', 'DA', "
+                        "'NOTA sau CALIFICATIV', 'ELEVI')")});
+    {
+        TInfoGlobal2005 info;
+        info.NotaDiploma = QStringLiteral("NOTA/LITERE");
+        info.ScriuCuLitereMari = QStringLiteral("1");
+    }
+    TPrintCertificatCicluInferiorForm fereastra;
+    TFormularDePrintat* pagina = fereastra.FormularDePrintat1;
+    fereastra.show();
+    // Areas 2 (lower) and 1 (upper) make one grade place.
+    TFormularTextArea* sus = pagina->TextAreaNumarul(1);
+    TFormularTextArea* jos = pagina->TextAreaNumarul(2);
+    const double susMm = sus->TopMm(), josMm = jos->TopMm();
+    const auto Loc = [&](const char* camp, const char* fel) {
+        for (TFormularTextArea* zona : {sus, jos}) {
+            zona->SeteazaDenumire1(Formular + QStringLiteral(".FATA.") + QString::fromLatin1(camp));
+            zona->SeteazaDenumire2(QString());
+            zona->SeteazaDenumire3(QString::fromLatin1(fel));
+        }
+    };
+
+    // No grade yet: still through the grade writer, which marks the place.
+    Loc("N_NOTA", "Nota_Diploma ");
+    CompleteazaDocument(&fereastra, idElev);
+    EXPECT_EQ(sus->Text(), QStringLiteral("----"));
+    EXPECT_EQ(jos->Text(), QStringLiteral(" "));
+
+    TValori note{{QStringLiteral("N_NOTA"), QStringLiteral("9,63")},
+                 {QStringLiteral("N_PURTARE"), QStringLiteral("foarte bine")}};
+    AdaugaValori(note, idElev);
+    CompleteazaDocument(&fereastra, idElev);
+    EXPECT_EQ(sus->Text(), QStringLiteral("9,63"));
+    EXPECT_EQ(jos->Text(), QStringLiteral("(NOUĂ, ŞAIZECIŞITREI)"));
+    EXPECT_TRUE(jos->isVisible());
+
+    // A qualifier in a grade place is printed once, centred between the two lines.
+    Loc("N_PURTARE", "NOTA_DIPLOMA");
+    CompleteazaDocument(&fereastra, idElev);
+    EXPECT_EQ(sus->Text(), QStringLiteral("foarte bine"));
+    EXPECT_FALSE(jos->isVisible());
+    EXPECT_DOUBLE_EQ(sus->TopMm(), (susMm + josMm) / 2);
+
+    Loc("N_NOTA", "NOTA_ALTA");
+    EXPECT_EQ(MesajulErorii([&] { CompleteazaDocument(&fereastra, idElev); }),
+              QStringLiteral("FormularTextArea1.TFormularTextArea specifica un camp \"NOTA\" cu "
+                             "Denumire3 = \"NOTA_ALTA\"; Denumire3 ar trebui sa fie NOTA_DIPLOMA, "
+                             "NOTA_COTOR, MEDIE_DIPLOMA sau MEDIE_COTOR!"));
 }
 
 TEST_F(Certificat, ZoomulSeIntoarceLaAproape100) {
