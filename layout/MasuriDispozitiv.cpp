@@ -28,3 +28,13 @@ TMasuriDispozitiv MasuriImprimanta(const QPrinter& imprimanta) {
     m.OriginePictor = imprimanta.fullPage() ? QPoint(0, 0) : pagina.paintRectPixels(dpi).topLeft();
     return m;
 }
+
+QRect OglindesteOrizontal(const QRect& r, const TMasuriDispozitiv& masuri) {
+    const int stanga = masuri.LatimeFizica - (r.left() + r.width()) - 2 * masuri.DecalajFizicX;
+    return {stanga, r.top(), r.width(), r.height()};
+}
+
+QRect OglindesteVertical(const QRect& r, const TMasuriDispozitiv& masuri) {
+    const int sus = masuri.InaltimeFizica - (r.top() + r.height()) - 2 * masuri.DecalajFizicY;
+    return {r.left(), sus, r.width(), r.height()};
+}

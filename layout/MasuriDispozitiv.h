@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPoint>
+#include <QRect>
 
 class QPrinter;
 
@@ -29,3 +30,9 @@ struct TMasuriDispozitiv {
 // The one place that reads a printer's measures. With full-page printing the painter's origin is
 // the sheet's corner; otherwise it is the corner of the page's paint rectangle.
 TMasuriDispozitiv MasuriImprimanta(const QPrinter& imprimanta);
+
+// Mirror a rectangle in device units of the printable area about the centre line of the physical
+// sheet (right and bottom exclusive, as printer drivers give rectangles); together the two turn
+// it by 180 degrees.
+QRect OglindesteOrizontal(const QRect& dreptunghi, const TMasuriDispozitiv& masuri);
+QRect OglindesteVertical(const QRect& dreptunghi, const TMasuriDispozitiv& masuri);

@@ -85,29 +85,3 @@ void PregatesteImprimanta(bool portret) {
     imprimanta.setPageSize(QPageSize(QPageSize::A4));
     imprimanta.setColorMode(QPrinter::GrayScale);
 }
-
-QRect OglindesteOrizontal(const QRect& r, int latimeFizica, int deplasareX) {
-    QRect rezultat = r;
-    rezultat.setLeft(latimeFizica - (r.left() + r.width()) - 2 * deplasareX);
-    rezultat.setRight(rezultat.left() + r.width() - 1);
-    return rezultat;
-}
-
-QRect OglindesteVertical(const QRect& r, int inaltimeFizica, int deplasareY) {
-    QRect rezultat = r;
-    rezultat.setTop(inaltimeFizica - (r.top() + r.height()) - 2 * deplasareY);
-    rezultat.setBottom(rezultat.top() + r.height() - 1);
-    return rezultat;
-}
-
-QRect OglindesteOrizontal(const QRect& r, const QPrinter& imprimanta) {
-    const QRect hartie = imprimanta.paperRect(QPrinter::DevicePixel).toRect();
-    const QRect pagina = imprimanta.pageRect(QPrinter::DevicePixel).toRect();
-    return OglindesteOrizontal(r, hartie.width(), pagina.left() - hartie.left());
-}
-
-QRect OglindesteVertical(const QRect& r, const QPrinter& imprimanta) {
-    const QRect hartie = imprimanta.paperRect(QPrinter::DevicePixel).toRect();
-    const QRect pagina = imprimanta.pageRect(QPrinter::DevicePixel).toRect();
-    return OglindesteVertical(r, hartie.height(), pagina.top() - hartie.top());
-}

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QRect>
 #include <QStringList>
 #include <memory>
 
@@ -33,10 +32,3 @@ void ElibereazaImprimantaCurenta();
 
 // The mode of every print: A4, high resolution, grey scale, portrait or landscape.
 void PregatesteImprimanta(bool portret);
-
-// Mirror a rectangle in device units of the printable area about the centre line of the
-// physical sheet; together they turn it by 180 degrees.
-QRect OglindesteOrizontal(const QRect& dreptunghi, int latimeFizica, int deplasareX);
-QRect OglindesteVertical(const QRect& dreptunghi, int inaltimeFizica, int deplasareY);
-QRect OglindesteOrizontal(const QRect& dreptunghi, const QPrinter& imprimanta);
-QRect OglindesteVertical(const QRect& dreptunghi, const QPrinter& imprimanta);

@@ -1,6 +1,7 @@
 #include "Ajutor.h"
 #include "layout/FormularDePrintat.h"
 #include "layout/FormularTextArea.h"
+#include "layout/MasuriDispozitiv.h"
 #include "util/DosarProgram.h"
 
 #include <QBuffer>
@@ -182,5 +183,21 @@ TEST_F(Fundal, PaginaDeseneazaFundalulIntins) {
         EXPECT_GT(c.red(), 170);
         EXPECT_LT(c.green(), 70);
     }
+}
+} // namespace
+
+namespace {
+TEST(MasuriDispozitiv, OglindireaInJurulCentruluiFoii) {
+    TMasuriDispozitiv masuri;
+    masuri.LatimeFizica = 1000;
+    masuri.InaltimeFizica = 700;
+    masuri.DecalajFizicX = 20;
+    masuri.DecalajFizicY = 10;
+    // A rectangle 100 units from the sheet's left edge (80 + 20) ends 100 units from its right.
+    const QRect r(80, 40, 50, 30);
+    EXPECT_EQ(OglindesteOrizontal(r, masuri), QRect(1000 - 130 - 40, 40, 50, 30));
+    EXPECT_EQ(OglindesteVertical(r, masuri), QRect(80, 700 - 70 - 20, 50, 30));
+    EXPECT_EQ(OglindesteOrizontal(OglindesteOrizontal(r, masuri), masuri), r);
+    EXPECT_EQ(OglindesteVertical(OglindesteVertical(r, masuri), masuri), r);
 }
 } // namespace
